@@ -1,0 +1,12 @@
+// Variables shared along one search.
+#pragma once
+
+#include <cstdint>
+
+extern uint8_t stop_search;       // 1 once "stop" or the time limit asks the search to end
+extern uint16_t poll_counter;     // horizon-gate calls since the last poll
+extern double time_limit;         // hard limit of one iteration, seconds; not positive = none
+extern int64_t iteration_start;   // clock at the start of the running iteration, ms
+extern uint64_t node_count;       // legal moves searched in the running iteration
+extern uint8_t best_from;         // the best root move so far
+extern uint8_t best_to;
