@@ -8,6 +8,17 @@
 // first InitZobrist.
 extern uint64_t Z[2][7][64];
 
+// Fixed keys, XORed in while their condition holds.
+inline constexpr uint64_t SIDE_KEY = 0x7C0228DD624EC390;  // White to move
+inline constexpr uint64_t CASTLE_K_KEY = 0xB3598055CE64A656;
+inline constexpr uint64_t CASTLE_Q_KEY = 0x12A8F886AF9418C2;
+inline constexpr uint64_t CASTLE_k_KEY = 0x1877B67E57A764D5;
+inline constexpr uint64_t CASTLE_q_KEY = 0xD4490AD346F14431;
+
+// The en-passant key is one constant whose low byte is changed by the two
+// coordinates, not a key per square.
+constexpr uint64_t EnPassantKey(uint8_t x, uint8_t y) { return 0x6BE8C34538F83F11ull ^ static_cast<uint8_t>(x ^ y); }
+
 // Fills Z from the engine's own 15-bit generator; every call continues the
 // generator where the previous one stopped.
 void InitZobrist();
