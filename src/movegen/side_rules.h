@@ -1,0 +1,109 @@
+// What differs between the colours in move generation, and nothing else.
+// The generators are written once over a compile-time colour; these records
+// carry the few places where Black is not a plain mirror of White, so that
+// every exception is visible here rather than as a branch in a body.
+#pragma once
+
+#include "board/colour.h"
+#include "movegen/geometry.h"
+
+// The ray directions along which a sliding piece moves, as a type, so that a
+// body can visit them in a fixed order with a fold expression.
+template <Direction... Ds>
+struct Directions {};
+
+// The order in which every generator and attack test visits the rays of
+// each sliding piece. It fixes the order of the move list, so it is part of
+// the engine's behaviour, not a detail.
+using RookDirections = Directions<NORTH, WEST, SOUTH, EAST>;
+using BishopDirections = Directions<NORTH_EAST, NORTH_WEST, SOUTH_WEST, SOUTH_EAST>;
+using QueenDirections = Directions<NORTH, WEST, SOUTH, EAST, NORTH_EAST, NORTH_WEST, SOUTH_WEST, SOUTH_EAST>;
+
+// One en-passant capture direction: the target lies `offset` squares from
+// the pawn, which must not stand on `excluded_file` (the step would wrap).
+struct EnPassantTest {
+    int8_t offset;
+    uint8_t excluded_file;
+};
+
+template <Colour C>
+struct PawnRules;
+
+template <>
+struct PawnRules<White> {
+    static constexpr int8_t forward = 8;
+    static constexpr uint8_t promotion_rank = 6;  // the rank a promoting pawn leaves
+    static constexpr uint8_t start_rank = 1;      // double steps leave from here
+    static constexpr uint8_t en_passant_rank = 4;
+    static constexpr const SquareTable& attacks = pawn_attacks_white;
+    // Tried in this order; at most one can hold.
+    static constexpr EnPassantTest en_passant_tests[2] = {{9, 7}, {7, 0}};
+    // Steps are written lowest target first: single step, then double.
+    static constexpr bool double_step_first = false;
+};
+
+template <>
+struct PawnRules<Black> {
+    static constexpr int8_t forward = -8;
+    static constexpr uint8_t promotion_rank = 1;
+    static constexpr uint8_t start_rank = 6;
+    static constexpr uint8_t en_passant_rank = 3;
+    static constexpr const SquareTable& attacks = pawn_attacks_black;
+    // Not the mirror of White's order: the west capture is tried first.
+    static constexpr EnPassantTest en_passant_tests[2] = {{-9, 0}, {-7, 7}};
+    // Lowest target first means the double step (two ranks down) comes first.
+    static constexpr bool double_step_first = true;
+};
+
+// One castling move: the right that allows it, the squares that must be
+// empty, the squares that must not be attacked (tested in this order) and
+// the king's target.
+struct CastleMove {
+    uint8_t Position::*right;
+    Bitboard must_be_empty;
+    uint8_t tested[3];
+    uint8_t king_to;
+};
+
+template <Colour C>
+struct CastleRules;
+
+// The home rank is attacked only from the directions that point away from
+// it, so the castling-square test looks along those alone. The rook rays are
+// listed in the order the test takes them.
+template <>
+struct CastleRules<White> {
+    static constexpr CastleMove queen_side = {&Position::castling_Q, bit_mask[1] | bit_mask[2] | bit_mask[3], {2, 3, 4}, 2};
+    static constexpr CastleMove king_side = {&Position::castling_K, bit_mask[5] | bit_mask[6], {4, 5, 6}, 6};
+    using rook_rays = Directions<NORTH, WEST, EAST>;
+    using bishop_rays = Directions<NORTH_EAST, NORTH_WEST>;
+    static constexpr int8_t pawn_offsets[2] = {7, 9};  // where a Black pawn attacking s stands
+};
+
+template <>
+struct CastleRules<Black> {
+    static constexpr CastleMove queen_side = {&Position::castling_q, bit_mask[57] | bit_mask[58] | bit_mask[59], {58, 59, 60}, 58};
+    static constexpr CastleMove king_side = {&Position::castling_k, bit_mask[61] | bit_mask[62], {60, 61, 62}, 62};
+    using rook_rays = Directions<WEST, SOUTH, EAST>;
+    using bishop_rays = Directions<SOUTH_WEST, SOUTH_EAST>;
+    static constexpr int8_t pawn_offsets[2] = {-7, -9};
+};
+
+// The code of the nearest piece on ray D from s when it belongs to Attacker
+// and is of kind a or b, else 0. A square of the other colour reads as 0 in
+// Attacker's name table, so one byte read tells both owner and kind.
+template <Colour Attacker, Direction D>
+inline uint8_t SliderOnRay(const Position& p, uint8_t s, uint8_t a, uint8_t b) {
+    const int blocker = NearestBlocker<D>(s, p.all_piece);
+    if (blocker < 0) return 0;
+    const uint8_t code = Names<Attacker>(p)[blocker];
+    return code == a || code == b ? code : 0;
+}
+
+// The first slider of kind a or b found along the rays, in their order.
+template <Colour Attacker, Direction... Ds>
+inline uint8_t FirstSliderOn(Directions<Ds...>, const Position& p, uint8_t s, uint8_t a, uint8_t b) {
+    uint8_t code = 0;
+    (void)((code = SliderOnRay<Attacker, Ds>(p, s, a, b)) || ...);
+    return code;
+}
