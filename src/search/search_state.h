@@ -8,5 +8,6 @@ extern uint16_t poll_counter;     // horizon-gate calls since the last poll
 extern double time_limit;         // hard limit of one iteration, seconds; not positive = none
 extern int64_t iteration_start;   // clock at the start of the running iteration, ms
 extern uint64_t node_count;       // legal moves searched in the running iteration
+extern uint64_t search_node_total;  // the same over all iterations of the last search
 extern uint8_t best_from;         // the best root move so far
 extern uint8_t best_to;
