@@ -1,0 +1,80 @@
+// Small helpers the board, make and perft tests share: setting up a
+// position from a FEN, naming squares and moves, recounting material and
+// comparing two records field by field.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "board/fen.h"
+#include "board/types.h"
+
+namespace test_board {
+
+inline uint8_t Sq(const char* name) { return static_cast<uint8_t>((name[1] - '1') * 8 + (name[0] - 'a')); }
+
+// A move word from its text ("e2e4") and the fields text cannot carry.
+inline Move Mv(const char* text, uint8_t type, uint8_t piece, uint8_t captured = 0) {
+    return BuildMove(captured, type, Sq(text), Sq(text + 2), piece);
+}
+
+inline Position FromFen(const std::string& fen) {
+    Position p{};
+    ParseFen(p, ("fen " + fen).c_str());
+    return p;
+}
+
+inline int32_t MaterialRecount(const Position& p) {
+    int32_t sum = 0;
+    for (int s = 0; s < 64; ++s) sum += piece_value[p.white_name_from_coord[s]] - piece_value[p.black_name_from_coord[s]];
+    return sum;
+}
+
+// A one-move list, for make and unmake on a hand-built move word.
+inline MoveList ListOf(Move m) {
+    MoveList list{};
+    list.moves[0] = m;
+    list.capture_count = list.move_count = 1;
+    return list;
+}
+
+// Pieces, occupancy and both square arrays agree.
+inline ::testing::AssertionResult SameBoard(const Position& a, const Position& b) {
+    if (a.all_piece != b.all_piece) return ::testing::AssertionFailure() << "all_piece";
+    if (a.all_white_piece != b.all_white_piece) return ::testing::AssertionFailure() << "all_white_piece";
+    if (a.all_black_piece != b.all_black_piece) return ::testing::AssertionFailure() << "all_black_piece";
+    for (int c = 0; c < 7; ++c) {
+        if (a.white_piece[c] != b.white_piece[c]) return ::testing::AssertionFailure() << "white_piece[" << c << "]";
+        if (a.black_piece[c] != b.black_piece[c]) return ::testing::AssertionFailure() << "black_piece[" << c << "]";
+    }
+    for (int s = 0; s < 64; ++s) {
+        if (a.white_name_from_coord[s] != b.white_name_from_coord[s])
+            return ::testing::AssertionFailure() << "white_name_from_coord[" << s << "]";
+        if (a.black_name_from_coord[s] != b.black_name_from_coord[s])
+            return ::testing::AssertionFailure() << "black_name_from_coord[" << s << "]";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every field of the record, one by one (padding bytes are never compared).
+inline ::testing::AssertionResult SameRecord(const Position& a, const Position& b) {
+    if (auto board = SameBoard(a, b); !board) return board;
+    const auto field = [](const char* name, auto x, auto y) {
+        return x == y ? ::testing::AssertionSuccess()
+                      : ::testing::AssertionFailure() << name << ": " << +x << " vs " << +y;
+    };
+    for (auto r : {field("colour_move", a.colour_move, b.colour_move),
+                   field("taking_passage_yes", a.taking_passage_yes, b.taking_passage_yes),
+                   field("taking_passage_x", a.taking_passage_x, b.taking_passage_x),
+                   field("taking_passage_y", a.taking_passage_y, b.taking_passage_y),
+                   field("castling_Q", a.castling_Q, b.castling_Q), field("castling_K", a.castling_K, b.castling_K),
+                   field("castling_q", a.castling_q, b.castling_q), field("castling_k", a.castling_k, b.castling_k),
+                   field("hash_key", a.hash_key, b.hash_key), field("eval", a.eval, b.eval)}) {
+        if (!r) return r;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace test_board
