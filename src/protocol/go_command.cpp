@@ -23,9 +23,11 @@ char* NextWord(char*& cursor) {
 
 bool Is(const char* word, const char* keyword) { return std::strcmp(word, keyword) == 0; }
 
-// Reads the limits after the command word. A keyword whose value is
-// missing at the end of the line leaves its limit absent.
-SearchLimits ParseLimits(char* cursor) {
+}  // namespace
+
+// A keyword whose value is missing at the end of the line leaves its limit
+// absent.
+SearchLimits ParseGoLimits(char* cursor) {
     SearchLimits limits;
     NextWord(cursor);  // the command word itself
     while (char* word = NextWord(cursor)) {
@@ -48,6 +50,8 @@ SearchLimits ParseLimits(char* cursor) {
     return limits;
 }
 
+namespace {
+
 // Generations run 1..251 and start again at 1.
 void AdvanceHashAge() {
     if (hash_age > 250) hash_age = 0;
@@ -58,7 +62,7 @@ void AdvanceHashAge() {
 
 void GoCommand(Position& position) {
     std::memcpy(go_line, command_line, sizeof go_line);
-    const SearchLimits limits = ParseLimits(go_line);
+    const SearchLimits limits = ParseGoLimits(go_line);
     AdvanceHashAge();
     HashEnsure();  // a "go" before "uci" still searches with a table
     Deepening(position, limits);
