@@ -27,11 +27,13 @@ namespace {
 class QuietOutput {
 public:
     QuietOutput() : saved_(dup(1)) {
+        std::fflush(stdout);
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, 1);
         close(null);
     }
     ~QuietOutput() {
+        std::fflush(stdout);
         dup2(saved_, 1);
         close(saved_);
     }
@@ -74,11 +76,14 @@ int BenchCommand(int argc, char** argv) {
         }
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                               position_start).count();
-        char from[3], to[3];
-        SquareText(best_from, from);
-        SquareText(best_to, to);
-        std::printf("%2zu nodes %12" PRIu64 " time %6lld ms  best %s%s  %s\n", i + 1, search_node_total,
-                    static_cast<long long>(ms), from, to, bench_positions[i]);
+        // A root without a legal move searches no node.
+        char best[5] = "0000";
+        if (search_node_total > 0) {
+            SquareText(best_from, best);
+            SquareText(best_to, best + 2);
+        }
+        std::printf("%2zu nodes %12" PRIu64 " time %6lld ms  best %s  %s\n", i + 1, search_node_total,
+                    static_cast<long long>(ms), best, bench_positions[i]);
         total_nodes += search_node_total;
     }
     const auto ms =

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-inline constexpr int DEFAULT_BENCH_DEPTH = 6;
+inline constexpr int DEFAULT_BENCH_DEPTH = 7;
 
 inline constexpr const char* bench_positions[] = {
     "position startpos",
