@@ -2,7 +2,7 @@
 # starts it on the terminal; `make test` builds everything and runs the tests.
 JOBS ?= $(shell nproc)
 
-.PHONY: build run test test-asan clean
+.PHONY: build run test test-asan clean fuzz
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
@@ -21,3 +21,12 @@ test-asan:
 
 clean:
 	rm -rf build build-asan
+
+# Fuzzes the command dispatcher for about a minute with libFuzzer (clang),
+# starting from the seed corpus in tools/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz:
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVANE_FUZZ=ON -DMORVANE_TESTS=OFF
+	cmake --build build-fuzz --target morvane_fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/morvane_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=4096 -rss_limit_mb=4096 build-fuzz/corpus tools/fuzz/corpus
