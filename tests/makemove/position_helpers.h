@@ -77,4 +77,26 @@ inline ::testing::AssertionResult SameRecord(const Position& a, const Position& 
     return ::testing::AssertionSuccess();
 }
 
+// The record's own invariants: occupancies are the unions of the piece
+// bitboards, the colours never share a square, entry 0 stays empty and the
+// square arrays name exactly the pieces the bitboards hold.
+inline ::testing::AssertionResult ConsistentRecord(const Position& p) {
+    Bitboard white = 0, black = 0;
+    for (int c = 1; c < 7; ++c) white |= p.white_piece[c], black |= p.black_piece[c];
+    if (p.white_piece[0] || p.black_piece[0]) return ::testing::AssertionFailure() << "piece bitboard 0 not empty";
+    if (white != p.all_white_piece || black != p.all_black_piece)
+        return ::testing::AssertionFailure() << "occupancy is not the union of the pieces";
+    if (white & black) return ::testing::AssertionFailure() << "a square held by both colours";
+    if (p.all_piece != (white | black)) return ::testing::AssertionFailure() << "all_piece";
+    for (int s = 0; s < 64; ++s) {
+        const uint8_t w = p.white_name_from_coord[s], b = p.black_name_from_coord[s];
+        if (w > 6 || b > 6) return ::testing::AssertionFailure() << "bad code on square " << s;
+        for (int c = 1; c < 7; ++c) {
+            if (((p.white_piece[c] >> s) & 1) != (w == c) || ((p.black_piece[c] >> s) & 1) != (b == c))
+                return ::testing::AssertionFailure() << "square " << s << " disagrees with piece " << c;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace test_board
