@@ -89,21 +89,34 @@ struct CastleRules<Black> {
     static constexpr int8_t pawn_offsets[2] = {-7, -9};
 };
 
-// The code of the nearest piece on ray D from s when it belongs to Attacker
-// and is of kind a or b, else 0. A square of the other colour reads as 0 in
-// Attacker's name table, so one byte read tells both owner and kind.
+// Every square on the given rays from each square, so that one AND tells
+// whether a slider stands anywhere on them before any ray is walked.
+template <Direction... Ds>
+constexpr SquareTable LinesOf(Directions<Ds...>) {
+    SquareTable t{};
+    for (int s = 0; s < 64; ++s) t[s] = (RayTable<Ds>()[s] | ...);
+    return t;
+}
+template <typename Rays>
+inline constexpr SquareTable lines_of = LinesOf(Rays{});
+
+// The code of the nearest piece on ray D from s when it is one of the
+// Attacker's `sliders`, else 0. Most rays hold no such slider at all, so
+// that cheap test comes before the bit scan.
 template <Colour Attacker, Direction D>
-inline uint8_t SliderOnRay(const Position& p, uint8_t s, uint8_t a, uint8_t b) {
-    const int blocker = NearestBlocker<D>(s, p.all_piece);
-    if (blocker < 0) return 0;
-    const uint8_t code = Names<Attacker>(p)[blocker];
-    return code == a || code == b ? code : 0;
+inline uint8_t SliderOnRay(const Position& p, uint8_t s, Bitboard sliders) {
+    if (!(RayTable<D>()[s] & sliders)) return 0;
+    const int blocker = NearestBlocker<D>(s, p.all_piece);  // the ray holds a slider, so a blocker exists
+    return (bit_mask[blocker] & sliders) ? Names<Attacker>(p)[blocker] : 0;
 }
 
-// The first slider of kind a or b found along the rays, in their order.
+// The first of the Attacker's pieces of kind a or b found along the rays,
+// in their order: its code, or 0.
 template <Colour Attacker, Direction... Ds>
 inline uint8_t FirstSliderOn(Directions<Ds...>, const Position& p, uint8_t s, uint8_t a, uint8_t b) {
+    const Bitboard sliders = Pieces<Attacker>(p)[a] | Pieces<Attacker>(p)[b];
+    if (!(lines_of<Directions<Ds...>>[s] & sliders)) return 0;
     uint8_t code = 0;
-    (void)((code = SliderOnRay<Attacker, Ds>(p, s, a, b)) || ...);
+    (void)((code = SliderOnRay<Attacker, Ds>(p, s, sliders)) || ...);
     return code;
 }
