@@ -39,7 +39,7 @@ void PawnCaptures(MoveList& list, uint8_t& n, const Position& p, uint8_t from) {
     }
     if (p.taking_passage_yes && RankOf(from) == Rules::en_passant_rank) {
         const uint8_t to = static_cast<uint8_t>(p.taking_passage_y * 8 + p.taking_passage_x);
-        for (const EnPassantTest& test : Rules::en_passant_tests) {
+        for (const DiagonalStep& test : Rules::en_passant_tests) {
             if (to == from + test.offset && FileOf(from) != test.excluded_file) {
                 // The victim stands behind the target square, beside the pawn.
                 Emit(list, n, BuildMove(victims[to - Rules::forward], MOVE_EN_PASSANT, from, to, PAWN), MOVE_EN_PASSANT);

@@ -19,9 +19,9 @@ using RookDirections = Directions<NORTH, WEST, SOUTH, EAST>;
 using BishopDirections = Directions<NORTH_EAST, NORTH_WEST, SOUTH_WEST, SOUTH_EAST>;
 using QueenDirections = Directions<NORTH, WEST, SOUTH, EAST, NORTH_EAST, NORTH_WEST, SOUTH_WEST, SOUTH_EAST>;
 
-// One en-passant capture direction: the target lies `offset` squares from
-// the pawn, which must not stand on `excluded_file` (the step would wrap).
-struct EnPassantTest {
+// A diagonal pawn step of `offset` squares, impossible from `excluded_file`
+// (the step would wrap round the board's edge).
+struct DiagonalStep {
     int8_t offset;
     uint8_t excluded_file;
 };
@@ -37,7 +37,11 @@ struct PawnRules<White> {
     static constexpr uint8_t en_passant_rank = 4;
     static constexpr const SquareTable& attacks = pawn_attacks_white;
     // Tried in this order; at most one can hold.
-    static constexpr EnPassantTest en_passant_tests[2] = {{9, 7}, {7, 0}};
+    static constexpr DiagonalStep en_passant_tests[2] = {{9, 7}, {7, 0}};
+    // Where a Black pawn attacking a White king stands, tried in this order;
+    // none can stand beyond the last rank.
+    static constexpr uint8_t last_rank = 7;
+    static constexpr DiagonalStep enemy_pawn_steps[2] = {{7, 0}, {9, 7}};
     // Steps are written lowest target first: single step, then double.
     static constexpr bool double_step_first = false;
 };
@@ -50,7 +54,9 @@ struct PawnRules<Black> {
     static constexpr uint8_t en_passant_rank = 3;
     static constexpr const SquareTable& attacks = pawn_attacks_black;
     // Not the mirror of White's order: the west capture is tried first.
-    static constexpr EnPassantTest en_passant_tests[2] = {{-9, 0}, {-7, 7}};
+    static constexpr DiagonalStep en_passant_tests[2] = {{-9, 0}, {-7, 7}};
+    static constexpr uint8_t last_rank = 0;
+    static constexpr DiagonalStep enemy_pawn_steps[2] = {{-7, 7}, {-9, 0}};
     // Lowest target first means the double step (two ranks down) comes first.
     static constexpr bool double_step_first = true;
 };

@@ -67,7 +67,7 @@ TEST(GenerateCaptures, WritesExactlyTheListedEntriesFromEntryZero) {
         MoveList list;
         std::fill(std::begin(list.moves), std::end(list.moves), kUntouched);
         list.capture_count = list.move_count = 200;  // a previous node's leftovers
-        if (p.colour_move) GenerateCapturesWhite(list, p); else GenerateCapturesBlack(list, p);
+        CapturesOfSideToMove(list, p);
         EXPECT_EQ(Listing(list, 0, list.move_count, true), c.want);
         EXPECT_EQ(list.capture_count, list.move_count);
         EXPECT_EQ(list.moves[list.move_count], kUntouched) << "wrote past its own entries";
@@ -94,7 +94,7 @@ TEST(GenerateCaptures, EnPassantFileGuardsStopWrappingTargets) {
         p.taking_passage_x = w.x;
         p.taking_passage_y = w.y;
         MoveList list;
-        if (p.colour_move) GenerateCapturesWhite(list, p); else GenerateCapturesBlack(list, p);
+        CapturesOfSideToMove(list, p);
         EXPECT_EQ(Listing(list, 0, list.move_count, true), "");
     }
 }

@@ -7,11 +7,21 @@
 
 #include "board/fen.h"
 #include "board/types.h"
+#include "movegen/captures.h"
+#include "movegen/quiet.h"
 
 inline Position FromFen(const std::string& fen) {
     Position p{};
     ParseFen(p, ("fen " + fen).c_str());
     return p;
+}
+
+// The twin of the side to move, as every caller picks it.
+inline void CapturesOfSideToMove(MoveList& list, const Position& p) {
+    if (p.colour_move) GenerateCapturesWhite(list, p); else GenerateCapturesBlack(list, p);
+}
+inline void QuietOfSideToMove(MoveList& list, const Position& p) {
+    if (p.colour_move) GenerateQuietWhite(list, p); else GenerateQuietBlack(list, p);
 }
 
 inline int Square(const char* name) { return (name[1] - '1') * 8 + (name[0] - 'a'); }

@@ -6,7 +6,6 @@
 #include <iterator>
 #include <string>
 
-#include "movegen/captures.h"
 #include "movegen/move_listing.h"
 
 namespace {
@@ -18,13 +17,8 @@ constexpr int32_t kStaleKey = -12345;
 MoveList AllMoves(const Position& p) {
     MoveList list;
     std::fill(std::begin(list.keys), std::end(list.keys), kStaleKey);
-    if (p.colour_move) {
-        GenerateCapturesWhite(list, p);
-        GenerateQuietWhite(list, p);
-    } else {
-        GenerateCapturesBlack(list, p);
-        GenerateQuietBlack(list, p);
-    }
+    CapturesOfSideToMove(list, p);
+    QuietOfSideToMove(list, p);
     return list;
 }
 
@@ -76,7 +70,7 @@ TEST(GenerateQuiet, AppendsExactlyTheListedEntriesBehindTheCaptures) {
         SCOPED_TRACE(c.name);
         const Position p = FromFen(c.fen);
         MoveList captures_only;
-        if (p.colour_move) GenerateCapturesWhite(captures_only, p); else GenerateCapturesBlack(captures_only, p);
+        CapturesOfSideToMove(captures_only, p);
         const MoveList list = AllMoves(p);
         EXPECT_EQ(list.capture_count, captures_only.capture_count) << "the quiet generator changed capture_count";
         EXPECT_EQ(Listing(list, list.capture_count, list.move_count, false), c.want);
