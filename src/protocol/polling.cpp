@@ -15,7 +15,8 @@ namespace {
 // Gate calls between two polls; the system calls and the clock cost far
 // more than a horizon node, so they are spread thin.
 constexpr uint16_t POLL_INTERVAL = 50000;
-// Elapsed times below this count as this, as the driver's reports do.
+// An iteration is never measured as shorter than this, here as in the
+// driver's own measurements.
 constexpr double MIN_ELAPSED_SECONDS = 0.01;
 
 // Reads a waiting command, if any, and the clock. Only "stop" and "quit"
