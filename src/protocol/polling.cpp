@@ -12,8 +12,8 @@ char poll_line[LINE_BUFFER_SIZE];
 
 namespace {
 
-// Gate calls between two polls; the system calls and the clock cost far
-// more than a horizon node, so they are spread thin.
+// A poll comes once the count passes this, at every 50,001st gate call: the
+// system calls and the clock cost far more than a horizon node.
 constexpr uint16_t POLL_INTERVAL = 50000;
 // An iteration is never measured as shorter than this, here as in the
 // driver's own measurements.
