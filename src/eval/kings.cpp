@@ -14,9 +14,11 @@ constexpr int32_t shelter_penalty = 20;  // per shelter square without an own pi
 // The three squares one rank in front of a king at k: k + forward - 1,
 // k + forward, k + forward + 1. They come from plain arithmetic on the
 // square number, so on the edge files one of them wraps to the far side of
-// the board (for White an a-file king's k + 7 is the h-file square of its
-// own rank). Squares past 63 or below 0 are left out, which makes them
-// count as empty.
+// the board: for White an a-file king's k + 7 is the h-file square of its
+// own rank and an h-file king's k + 9 the a-file square two ranks up; for
+// Black an h-file king's k - 7 is on its own rank and an a-file king's k - 9
+// two ranks down. The two colours' wraps are therefore not mirror images.
+// Squares past 63 or below 0 are left out, which makes them count as empty.
 constexpr SquareTable ShelterSquares(int forward) {
     SquareTable table{};
     for (int k = 0; k < 64; ++k) {
