@@ -45,7 +45,10 @@ TEST(GoLimits, ParsesTheWordsOfAGoLine) {
         std::snprintf(line, sizeof line, "%s", c.line);
         const SearchLimits limits = ParseGoLimits(line);
         SCOPED_TRACE(c.line);
-        if (std::string(c.line) != "go depth 99999999999999999999") EXPECT_EQ(limits.depth, c.depth);
+        // An out-of-range number is only required not to crash.
+        if (std::string(c.line) != "go depth 99999999999999999999") {
+            EXPECT_EQ(limits.depth, c.depth);
+        }
         EXPECT_EQ(limits.infinite, c.infinite);
         EXPECT_DOUBLE_EQ(limits.white_clock, c.white_clock);
         EXPECT_DOUBLE_EQ(limits.black_clock, c.black_clock);
