@@ -47,3 +47,17 @@ inline void MoveKingAndRook(Position& p, uint8_t king_from, uint8_t king_to, uin
     Relocate<C>(p, Names<C>(p)[king_from], king_from, king_to);
     Relocate<C>(p, Names<C>(p)[rook_from], rook_from, rook_to);
 }
+
+// The seven bytes a make can change besides the pieces and eval. The
+// position and the undo record name them alike, so one copy serves the save
+// before a make and the restore in the unmake.
+template <typename To, typename From>
+inline void CopyRights(To& to, const From& from) {
+    to.taking_passage_yes = from.taking_passage_yes;
+    to.taking_passage_x = from.taking_passage_x;
+    to.taking_passage_y = from.taking_passage_y;
+    to.castling_Q = from.castling_Q;
+    to.castling_K = from.castling_K;
+    to.castling_q = from.castling_q;
+    to.castling_k = from.castling_k;
+}

@@ -5,16 +5,6 @@
 
 namespace {
 
-void SaveRights(const Position& p, UndoRecord& undo) {
-    undo.taking_passage_yes = p.taking_passage_yes;
-    undo.taking_passage_x = p.taking_passage_x;
-    undo.taking_passage_y = p.taking_passage_y;
-    undo.castling_Q = p.castling_Q;
-    undo.castling_K = p.castling_K;
-    undo.castling_q = p.castling_q;
-    undo.castling_k = p.castling_k;
-}
-
 // A king move loses both rights; a rook leaving its corner loses that
 // side's right, whichever rook it is, since the rights are never checked
 // against the board again.
@@ -61,7 +51,7 @@ void MakeMove(Position& p, const MoveList& list, uint8_t index, UndoRecord& undo
     const Move m = list.moves[index];
     const uint8_t type = MoveType(m), from = MoveFrom(m), to = MoveTo(m);
 
-    SaveRights(p, undo);
+    CopyRights(undo, p);
     p.colour_move = Opponent<C>;
     // Only a double step sets a new square; x and y keep their old values
     // otherwise, which the unmake of a double step relies on.

@@ -4,20 +4,6 @@
 
 namespace {
 
-// The make changes at most these seven bytes besides the pieces and eval,
-// and only ever sets them from what the record saved; copying all seven
-// back therefore restores exactly what the make changed, and leaves the
-// fields it did not change as they are.
-void RestoreRights(Position& p, const UndoRecord& undo) {
-    p.taking_passage_yes = undo.taking_passage_yes;
-    p.taking_passage_x = undo.taking_passage_x;
-    p.taking_passage_y = undo.taking_passage_y;
-    p.castling_Q = undo.castling_Q;
-    p.castling_K = undo.castling_K;
-    p.castling_q = undo.castling_q;
-    p.castling_k = undo.castling_k;
-}
-
 // Puts back the opponent's piece named by the move word (the make removed
 // exactly that code) and takes its value off the mover's account.
 template <Colour C>
@@ -43,7 +29,9 @@ void UnmakeMove(Position& p, const MoveList& list, uint8_t index, const UndoReco
     const Move m = list.moves[index];
     const uint8_t type = MoveType(m), from = MoveFrom(m), to = MoveTo(m);
 
-    RestoreRights(p, undo);
+    // The record holds all seven bytes as they were before the make, so
+    // copying them back undoes whichever of them the move changed.
+    CopyRights(p, undo);
     p.colour_move = C;
 
     switch (type) {

@@ -19,19 +19,12 @@ constexpr const char* START_FEN = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w
 // different positions get different history entries.
 class PositionLine : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (Z[1][PAWN][8] == 0) InitZobrist();
-    }
+    void SetUp() override { EnsureZobrist(); }
     std::string Run(const std::string& line) {
         std::snprintf(command_line, sizeof command_line, "%s", line.c_str());
         ::testing::internal::CaptureStdout();
         PositionCommand(position);
         return ::testing::internal::GetCapturedStdout();
-    }
-    static uint64_t KeyOf(const char* fen) {
-        Position p = FromFen(fen);
-        ComputeHashKey(p);
-        return p.hash_key;
     }
     Position position{};
 };

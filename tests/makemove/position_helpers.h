@@ -9,6 +9,7 @@
 #include <string>
 
 #include "board/fen.h"
+#include "board/zobrist.h"
 #include "board/types.h"
 
 namespace test_board {
@@ -24,6 +25,27 @@ inline Position FromFen(const std::string& fen) {
     Position p{};
     ParseFen(p, ("fen " + fen).c_str());
     return p;
+}
+
+// Real keys for tests that tell positions apart by key; drawn once, since
+// every draw continues the generator.
+inline void EnsureZobrist() {
+    if (Z[1][PAWN][8] == 0) InitZobrist();
+}
+
+inline uint64_t KeyOf(const std::string& fen) {
+    Position p = FromFen(fen);
+    ComputeHashKey(p);
+    return p.hash_key;
+}
+
+// Knights out and back, as move texts: every four texts return to the
+// start position.
+inline std::string KnightShuffle(int texts) {
+    const char* cycle[] = {"g1f3 ", "g8f6 ", "f3g1 ", "f6g8 "};
+    std::string s;
+    for (int i = 0; i < texts; ++i) s += cycle[i % 4];
+    return s;
 }
 
 inline int32_t MaterialRecount(const Position& p) {
@@ -54,6 +76,17 @@ inline ::testing::AssertionResult SameBoard(const Position& a, const Position& b
             return ::testing::AssertionFailure() << "white_name_from_coord[" << s << "]";
         if (a.black_name_from_coord[s] != b.black_name_from_coord[s])
             return ::testing::AssertionFailure() << "black_name_from_coord[" << s << "]";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Side to move, the four castling rights and the en-passant flag agree.
+inline ::testing::AssertionResult SameSideAndRights(const Position& a, const Position& b) {
+    const uint8_t fa[6] = {a.colour_move, a.castling_K, a.castling_Q, a.castling_k, a.castling_q, a.taking_passage_yes};
+    const uint8_t fb[6] = {b.colour_move, b.castling_K, b.castling_Q, b.castling_k, b.castling_q, b.taking_passage_yes};
+    const char* names[6] = {"colour_move", "castling_K", "castling_Q", "castling_k", "castling_q", "taking_passage_yes"};
+    for (int i = 0; i < 6; ++i) {
+        if (fa[i] != fb[i]) return ::testing::AssertionFailure() << names[i] << ": " << +fa[i] << " vs " << +fb[i];
     }
     return ::testing::AssertionSuccess();
 }

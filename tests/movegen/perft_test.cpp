@@ -64,7 +64,7 @@ void PerftWalk(Position& p, int depth, int checked_plies, Walk& walk) {
 }
 
 Walk RunWalk(const char* fen, int depth, int checked_plies) {
-    if (Z[1][PAWN][8] == 0) InitZobrist();
+    EnsureZobrist();
     Position p = FromFen(fen);
     p.eval = MaterialRecount(p);
     ComputeHashKey(p);
@@ -94,6 +94,9 @@ const Case cases[] = {
     {"discovered_checks", "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8", 3, 62379, 3},
     {"middlegame", "r4rk1/1pp1qppp/p1np1n2/2b1p1B1/2B1P1b1/P1NP1N2/1PP1QPPP/R4RK1 w - - 0 10", 3, 89890, 2},
 };
+
+// Failures name the case rather than dumping its bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class Perft : public ::testing::TestWithParam<Case> {};
 

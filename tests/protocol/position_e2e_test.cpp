@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "makemove/position_helpers.h"
 #include "support/engine_process.h"
 
 namespace {
+
+using test_board::KnightShuffle;
 
 constexpr const char* WARNING = "WARNING ! moves error\n";
 
@@ -48,13 +51,6 @@ TEST(PositionOverPipes, SearchStartsFromThePositionAfterTheMoves) {
     const EngineRun run = RunEngine("uci\nposition fen k7/8/8/8/8/8/8/K6R w - - 0 1 moves h1h7\ngo depth 1\n");
     EXPECT_NE(run.output.find("bestmove a8b8"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find(WARNING), std::string::npos);
-}
-
-std::string KnightShuffle(int texts) {
-    const char* cycle[] = {"g1f3 ", "g8f6 ", "f3g1 ", "f6g8 "};
-    std::string s;
-    for (int i = 0; i < texts; ++i) s += cycle[i % 4];
-    return s;
 }
 
 TEST(PositionOverPipes, BrokenTextNeverStopsTheEngine) {
