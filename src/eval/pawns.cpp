@@ -13,14 +13,33 @@ constexpr int32_t free_file_bonus = 20;       // no enemy pawn ahead on the pawn
 constexpr int32_t free_neighbour_bonus = 10;  // ... nor on a neighbouring file
 constexpr int32_t doubled_pawn_penalty = 20;  // per file with two or more own pawns
 
-// Where a colour's pawns look ahead, and how it reads the pawn tables.
+constexpr Bitboard file_a = 0x0101010101010101ull;
+constexpr Bitboard file_h = 0x8080808080808080ull;
+
+// Every square behind some pawn of the set, as seen by the other colour:
+// the squares from which an enemy pawn has one of these pawns ahead on its
+// own file.
 template <Colour C> struct PawnSide;
 template <> struct PawnSide<White> {
-    static constexpr const SquareTable& ahead = ray_north;
+    // For White's pawns the enemy (Black's) pawns stand ahead to the north,
+    // so White's pawns below them on their files are the ones they block.
+    static constexpr Bitboard BelowOnFile(Bitboard enemy) {
+        Bitboard b = enemy >> 8;
+        b |= b >> 8;
+        b |= b >> 16;
+        b |= b >> 32;
+        return b;
+    }
     static constexpr uint8_t TableSquare(uint8_t s) { return s; }
 };
 template <> struct PawnSide<Black> {
-    static constexpr const SquareTable& ahead = ray_south;
+    static constexpr Bitboard BelowOnFile(Bitboard enemy) {
+        Bitboard b = enemy << 8;
+        b |= b << 8;
+        b |= b << 16;
+        b |= b << 32;
+        return b;
+    }
     // The pawn tables differ from rank to rank, so Black reads them turned
     // about the centre of the board (not at its own square as for kings,
     // knights and bishops).
@@ -42,33 +61,30 @@ int DoubledFiles(Bitboard pawns) {
     return std::popcount(files & 0xFF);
 }
 
-// The colour's own pawn score (positive is good for that colour).
+// The colour's own pawn score (positive is good for that colour). The
+// free-file tests run on all pawns at once: `blocked` holds the squares
+// that have an enemy pawn ahead on their own file, and a pawn's
+// neighbouring file is free when the square beside it is not blocked.
 template <Colour C>
 int32_t PawnScore(const Position& p, bool endgame) {
-    const Bitboard* own = Pieces<C>(p);
-    const Bitboard enemy_pawns = Pieces<Opponent<C>>(p)[PAWN];
-    const SquareTable& ahead = PawnSide<C>::ahead;
-    int32_t score = 0;
-    ForEachSquare(own[PAWN], [&](uint8_t s) {
-        const uint8_t t = PawnSide<C>::TableSquare(s);
-        const uint8_t f = FileOf(s);
-        score += endgame ? pawn_table_end[t] : pawn_table_middle[t];
-        // An enemy pawn ahead on the own file rules out every bonus, whatever
-        // the neighbouring files hold.
-        if (ahead[s] & enemy_pawns) return;
-        score += free_file_bonus;
-        int free_sides = f == 0 || f == 7;  // the board's edge is a free side
-        if (f != 7 && !(ahead[s + 1] & enemy_pawns)) {
-            score += free_neighbour_bonus;
-            ++free_sides;
-        }
-        if (f != 0 && !(ahead[s - 1] & enemy_pawns)) {
-            score += free_neighbour_bonus;
-            ++free_sides;
-        }
-        if (free_sides == 2 && endgame) score += passed_pawn_bonus[t];
-    });
-    return score - doubled_pawn_penalty * DoubledFiles(own[PAWN]);
+    const Bitboard pawns = Pieces<C>(p)[PAWN];
+    const Bitboard blocked = PawnSide<C>::BelowOnFile(Pieces<Opponent<C>>(p)[PAWN]);
+    // An enemy pawn ahead on the own file rules out every bonus, whatever
+    // the neighbouring files hold.
+    const Bitboard free_file = pawns & ~blocked;
+    const Bitboard free_east = free_file & ~file_h & ~(blocked >> 1);
+    const Bitboard free_west = free_file & ~file_a & ~(blocked << 1);
+    int32_t score = free_file_bonus * std::popcount(free_file) +
+                    free_neighbour_bonus * (std::popcount(free_east) + std::popcount(free_west));
+
+    const int8_t* table = endgame ? pawn_table_end.data() : pawn_table_middle.data();
+    ForEachSquare(pawns, [&](uint8_t s) { score += table[PawnSide<C>::TableSquare(s)]; });
+    if (endgame) {
+        // Passed: free on both sides, the board's edge counting as one.
+        const Bitboard passed = (free_east | (free_file & file_h)) & (free_west | (free_file & file_a));
+        ForEachSquare(passed, [&](uint8_t s) { score += passed_pawn_bonus[PawnSide<C>::TableSquare(s)]; });
+    }
+    return score - doubled_pawn_penalty * DoubledFiles(pawns);
 }
 
 }  // namespace
