@@ -48,6 +48,23 @@ void PawnCaptures(MoveList& list, uint8_t& n, const Position& p, uint8_t from) {
     }
 }
 
+// The pawns that have something to generate: a capture, a promotion, or
+// an en-passant capture. The others are skipped without a look at their
+// squares; the order of the rest is unchanged.
+template <Colour C>
+inline Bitboard PawnsWithCaptures(const Position& p, Bitboard pawns) {
+    using Rules = PawnRules<C>;
+    const Bitboard theirs = Occupancy<Opponent<C>>(p);
+    // Pawns standing one diagonal step behind an enemy piece (a superset:
+    // steps round the board's edge are sorted out by the attack table).
+    Bitboard attackers;
+    if constexpr (Rules::forward > 0) attackers = (theirs >> 7) | (theirs >> 9);
+    else attackers = (theirs << 7) | (theirs << 9);
+    Bitboard wanted = attackers | (pawns & (Bitboard{0xFF} << (8 * Rules::promotion_rank)));
+    if (p.taking_passage_yes) wanted |= Bitboard{0xFF} << (8 * Rules::en_passant_rank);
+    return pawns & wanted;
+}
+
 // A slider captures only its nearest blocker on each ray, and only when
 // that blocker is the opponent's.
 template <Colour C, Direction D>
@@ -56,9 +73,14 @@ inline void SliderCapture(MoveList& list, uint8_t& n, const Position& p, uint8_t
     if (to >= 0 && (bit_mask[to] & Occupancy<Opponent<C>>(p))) EmitCapture(list, n, from, to, Names<Opponent<C>>(p)[to], piece);
 }
 
+// A slider with no enemy piece anywhere on its rays has nothing to take;
+// one AND finds that out before any ray is walked.
 template <Colour C, Direction... Ds>
 inline void SliderCaptures(Directions<Ds...>, MoveList& list, uint8_t& n, const Position& p, uint8_t piece) {
-    ForEachSquare(Pieces<C>(p)[piece], [&](uint8_t from) { (SliderCapture<C, Ds>(list, n, p, from, piece), ...); });
+    const Bitboard theirs = Occupancy<Opponent<C>>(p);
+    ForEachSquare(Pieces<C>(p)[piece], [&](uint8_t from) {
+        if (lines_of<Directions<Ds...>>[from] & theirs) (SliderCapture<C, Ds>(list, n, p, from, piece), ...);
+    });
 }
 
 template <Colour C>
@@ -76,7 +98,7 @@ template <Colour C>
 void GenerateCaptures(MoveList& list, const Position& p) {
     const Bitboard* own = Pieces<C>(p);
     uint8_t n = 0;
-    ForEachSquare(own[PAWN], [&](uint8_t from) { PawnCaptures<C>(list, n, p, from); });
+    ForEachSquare(PawnsWithCaptures<C>(p, own[PAWN]), [&](uint8_t from) { PawnCaptures<C>(list, n, p, from); });
     LeaperCaptures<C>(knight_attacks, own[KNIGHT], list, n, p, KNIGHT);
     SliderCaptures<C>(BishopDirections{}, list, n, p, BISHOP);
     SliderCaptures<C>(RookDirections{}, list, n, p, ROOK);
