@@ -87,9 +87,39 @@ int32_t PawnScore(const Position& p, bool endgame) {
     return score - doubled_pawn_penalty * DoubledFiles(pawns);
 }
 
+// The pawn term depends on nothing but the two pawn sets and the two
+// sides' phases, and the same structures come back again and again in a
+// search, so recent results are kept in a small table. An entry is used
+// only when all four match, so the term is exactly what it would be
+// recomputed. (An entry never written holds no pawns and scores 0, which is
+// right for a board without pawns.)
+struct PawnCacheEntry {
+    Bitboard white_pawns;
+    Bitboard black_pawns;
+    uint8_t phases;  // bit 0: White in its endgame form, bit 1: Black
+    int32_t score;
+};
+
+constexpr size_t PAWN_CACHE_SIZE = 1 << 14;
+PawnCacheEntry pawn_cache[PAWN_CACHE_SIZE];
+
+size_t PawnCacheIndex(Bitboard white_pawns, Bitboard black_pawns, uint8_t phases) {
+    const uint64_t h = (white_pawns * 0x9E3779B97F4A7C15ull) ^ (black_pawns * 0xC2B2AE3D27D4EB4Full) ^ phases;
+    return static_cast<size_t>(h >> 50);
+}
+
 }  // namespace
 
 void EvaluatePawns(const Position& p, int32_t& score, uint16_t non_pawn_white, uint16_t non_pawn_black) {
-    score += PawnScore<White>(p, InEndgame<White>(non_pawn_white, non_pawn_black));
-    score -= PawnScore<Black>(p, InEndgame<Black>(non_pawn_white, non_pawn_black));
+    const bool white_endgame = InEndgame<White>(non_pawn_white, non_pawn_black);
+    const bool black_endgame = InEndgame<Black>(non_pawn_white, non_pawn_black);
+    const Bitboard white_pawns = p.white_piece[PAWN], black_pawns = p.black_piece[PAWN];
+    const uint8_t phases = static_cast<uint8_t>(white_endgame | black_endgame << 1);
+    PawnCacheEntry& entry = pawn_cache[PawnCacheIndex(white_pawns, black_pawns, phases)];
+    if (entry.white_pawns != white_pawns || entry.black_pawns != black_pawns ||
+        entry.phases != phases) {
+        entry = {white_pawns, black_pawns, phases,
+                 PawnScore<White>(p, white_endgame) - PawnScore<Black>(p, black_endgame)};
+    }
+    score += entry.score;
 }

@@ -30,6 +30,7 @@ void MoveEntryTo(MoveList& list, int from, int to) {
 // Moves the first occurrence of `move` at or after position `target` to
 // `target`; a move absent from that range leaves the list as it is.
 void BringForward(MoveList& list, Move move, int target) {
+    if (move == 0) return;  // an empty killer slot; no move word is 0
     for (int c = target; c < list.move_count; ++c) {
         if (list.moves[c] == move) {
             MoveEntryTo(list, c, target);
