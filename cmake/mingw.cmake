@@ -1,5 +1,6 @@
 # Shared part of the MinGW-w64 cross toolchains; the caller sets MINGW_PREFIX
-# (the compiler's target triple) and CMAKE_SYSTEM_PROCESSOR first.
+# (the compiler's target triple), CMAKE_SYSTEM_PROCESSOR and, if it needs
+# any, MINGW_EXTRA_LINK_FLAGS first.
 #
 # The C and C++ runtimes are linked statically, so the exe needs no DLL
 # beyond those every Windows has. The tests and tools need GoogleTest and
@@ -16,5 +17,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ ${MINGW_EXTRA_LINK_FLAGS}")
 set(MORVANE_TESTS OFF CACHE BOOL "Build the tests and benchmarks" FORCE)

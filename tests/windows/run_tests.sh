@@ -26,6 +26,7 @@ fail() { echo "test-windows: $*" >&2; exit 1; }
 exe_info=$(i686-w64-mingw32-objdump -p build-windows/morvane.exe)
 grep -q "^Magic.*010b" <<<"$exe_info" || fail "morvane.exe is not a 32-bit PE program"
 grep -q "^Subsystem.*(Windows CUI)" <<<"$exe_info" || fail "morvane.exe is not a console program"
+grep -q "large address aware" <<<"$exe_info" || fail "morvane.exe is not large-address aware"
 dlls=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$exe_info" | sort -u | tr '\n' ' ')
 for dll in $dlls; do
     case $dll in
