@@ -28,6 +28,12 @@ void HashClear();
 void HashRelease();
 void HashEnsure();  // creates the default table if none exists yet
 
+// Starts loading the entry of a key that the search will probe soon (the
+// child's, right after a move), so that the probe does not wait on memory.
+inline void HashPrefetch(uint64_t key) {
+    if (hash_table != nullptr) __builtin_prefetch(&hash_table[static_cast<uint32_t>(key) & hash_mask]);
+}
+
 // The entry whose move slot holds a move for this key, or null.
 const HashEntry* HashMoveEntry(uint64_t key);
 

@@ -116,6 +116,7 @@ int32_t Search(Position& position, int32_t alpha, int32_t beta, uint8_t depth, u
         const Move move = list.moves[i];
         if (pv_node) current_line[ply] = move;
         UpdateHashKey(position, list, index, C, undo);
+        HashPrefetch(position.hash_key);
         path_keys[ply + 1] = position.hash_key;
 
         uint8_t child_depth = depth;
