@@ -66,9 +66,11 @@ inline Bitboard PawnsWithCaptures(const Position& p, Bitboard pawns) {
 }
 
 // A slider captures only its nearest blocker on each ray, and only when
-// that blocker is the opponent's.
+// that blocker is the opponent's; a ray without any enemy piece on it is
+// passed over before the bit scan.
 template <Colour C, Direction D>
 inline void SliderCapture(MoveList& list, uint8_t& n, const Position& p, uint8_t from, uint8_t piece) {
+    if (!(RayTable<D>()[from] & Occupancy<Opponent<C>>(p))) return;
     const int to = NearestBlocker<D>(from, p.all_piece);
     if (to >= 0 && (bit_mask[to] & Occupancy<Opponent<C>>(p))) EmitCapture(list, n, from, to, Names<Opponent<C>>(p)[to], piece);
 }
