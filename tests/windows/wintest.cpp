@@ -312,9 +312,16 @@ bool MoveTimeStopsByTheClock(const char* exe, std::string& why) {
     EnginePipe engine;
     bool ok = StartEngine(engine, exe);
     if (!ok) why = "cannot start the engine";
+    if (ok) {
+        SendToEngine(engine, "uci\nposition startpos\n");
+        ok = WaitForOutput(engine, "uciok", LIVE_TIMEOUT_MS);
+        if (!ok) why = "no uciok";
+    }
+    // Timed from the "go", not from the start of the process, which under
+    // wine alone may take longer than the budget.
     const ULONGLONG start = GetTickCount64();
     if (ok) {
-        SendToEngine(engine, "uci\nposition startpos\ngo movetime 300\n");
+        SendToEngine(engine, "go movetime 300\n");
         ok = WaitForOutput(engine, "bestmove ", LIVE_TIMEOUT_MS);
         if (!ok) why = "no bestmove within the time-out";
     }
