@@ -46,12 +46,12 @@ elif [ -x /usr/lib/wine/wine64 ]; then
     build=build-windows64
     prefix=x86_64-w64-mingw32
     wine=/usr/lib/wine/wine64
+    export WINELOADER=$wine  # as Debian's wine wrapper does where only wine64 runs
     cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$build" -j "$jobs" --target morvane
 else
     fail "wine is not installed"
 fi
-export WINELOADER=$wine
 
 "$prefix-g++" -std=c++20 -O2 -Wall -Wextra -static -o "$build/wintest.exe" \
     tests/windows/wintest.cpp tests/windows/engine_pipe.cpp
