@@ -3,6 +3,9 @@
 // step; none touches all_piece, which the caller rebuilds once at the end.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
+
 #include "board/colour.h"
 #include "movegen/geometry.h"
 
@@ -48,16 +51,11 @@ inline void MoveKingAndRook(Position& p, uint8_t king_from, uint8_t king_to, uin
     Relocate<C>(p, Names<C>(p)[rook_from], rook_from, rook_to);
 }
 
-// The seven bytes a make can change besides the pieces and eval. The
-// position and the undo record name them alike, so one copy serves the save
-// before a make and the restore in the unmake.
-template <typename To, typename From>
-inline void CopyRights(To& to, const From& from) {
-    to.taking_passage_yes = from.taking_passage_yes;
-    to.taking_passage_x = from.taking_passage_x;
-    to.taking_passage_y = from.taking_passage_y;
-    to.castling_Q = from.castling_Q;
-    to.castling_K = from.castling_K;
-    to.castling_q = from.castling_q;
-    to.castling_k = from.castling_k;
-}
+// The seven bytes a make can change besides the pieces and eval, saved
+// before a make and restored by the unmake. They stand in the same order in
+// the position and in the undo record, so they travel as one block.
+static_assert(offsetof(Position, castling_k) - offsetof(Position, taking_passage_yes) == sizeof(UndoRecord) - 1);
+static_assert(offsetof(UndoRecord, castling_k) == sizeof(UndoRecord) - 1);
+
+inline void CopyRights(UndoRecord& to, const Position& from) { std::memcpy(&to, &from.taking_passage_yes, sizeof to); }
+inline void CopyRights(Position& to, const UndoRecord& from) { std::memcpy(&to.taking_passage_yes, &from, sizeof from); }
