@@ -2,7 +2,7 @@
 # starts it on the terminal; `make test` builds everything and runs the tests.
 JOBS ?= $(shell nproc)
 
-.PHONY: build run test test-asan clean fuzz
+.PHONY: build run test test-asan valgrind clean fuzz
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
@@ -19,8 +19,16 @@ test-asan:
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+# A short protocol session under valgrind's memory checker; any error
+# fails it. The session ends with the end of input (exit code 0).
+VALGRIND_SESSION = uci\nisready\nposition startpos moves e2e4 e7e5 g1f3\ngo depth 4\n$\
+	position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1\ngo depth 3\n$\
+	ucinewgame\nsetoption name Hash value 2\nposition fen 8/P7/8/8/8/8/6k1/4K3 w - - 0 1 moves a7a8n\ngo depth 3\n
+valgrind: build
+	printf '$(VALGRIND_SESSION)' | valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite ./build/morvane >/dev/null
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz
 
 # Fuzzes the command dispatcher for about a minute with libFuzzer (clang),
 # starting from the seed corpus in tools/fuzz/corpus.
