@@ -1,18 +1,11 @@
 #include "search/ordering.h"
 
+#include <utility>
+
 Move killer_first[102];
 Move killer_second[102];
 
 namespace {
-
-void Exchange(MoveList& list, int i, int j) {
-    const Move move = list.moves[i];
-    const int32_t key = list.keys[i];
-    list.moves[i] = list.moves[j];
-    list.keys[i] = list.keys[j];
-    list.moves[j] = move;
-    list.keys[j] = key;
-}
 
 // Brings the entry at `from` to `to` (from >= to), shifting the entries in
 // between one place up, so that their order among themselves is kept.
@@ -47,9 +40,18 @@ void BringForward(MoveList& list, Move move, int target) {
 void SortMoves(MoveList& list) {
     const int n = list.capture_count;
     for (int i = 0; i + 1 < n; ++i) {
+        // Entry i is held in registers while j runs; each exchange puts it
+        // at j and takes up the entry that stood there, as a swap would.
+        Move move = list.moves[i];
+        int32_t key = list.keys[i];
         for (int j = i + 1; j < n; ++j) {
-            if (list.keys[i] < list.keys[j]) Exchange(list, i, j);
+            if (key < list.keys[j]) {
+                std::swap(move, list.moves[j]);
+                std::swap(key, list.keys[j]);
+            }
         }
+        list.moves[i] = move;
+        list.keys[i] = key;
     }
 }
 
