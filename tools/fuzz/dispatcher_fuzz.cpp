@@ -19,9 +19,11 @@ Position position;
 
 // Rewrites one input line into what the harness lets the engine see; an
 // empty result means the line is skipped.
-std::string Admit(const std::string& line, uint8_t salt) {
-    if (line.size() >= LINE_BUFFER_SIZE - 1) return "";
-    if (line.compare(0, 4, "quit") == 0 && (line.size() == 4)) return "";
+std::string Admit(const std::string& raw, uint8_t salt) {
+    if (raw.size() >= LINE_BUFFER_SIZE - 1) return "";
+    // The dispatcher reads the line as a C string: it ends at the first NUL.
+    const std::string line = raw.substr(0, raw.find('\0'));
+    if (line == "quit") return "";
     if (line.compare(0, 2, "go") == 0) return salt & 1 ? "go depth 2" : "go depth 1";
     if (line.compare(0, 10, "setoption ") == 0) {
         const size_t at = line.find("Hash value ");
@@ -30,7 +32,7 @@ std::string Admit(const std::string& line, uint8_t salt) {
             if (megabytes > 8) return "setoption name Hash value " + std::to_string(megabytes % 8 + 1);
         }
     }
-    return line;
+    return raw;
 }
 
 void Run(const std::string& line) {
