@@ -4,25 +4,11 @@
 #include <string>
 
 #include "support/engine_process.h"
+#include "support/protocol_case.h"
 
 namespace {
 
-const std::string kUciReply =
-    "id name Morvane_j3_0_Beta_25_4_2010\n"
-    "id author Velkarin\n"
-    "option name Hash type spin default 1 min 1 max 1024\n"
-    "uciok \n";
-const std::string kReady = "readyok \n\n";
-const std::string kUnknown = "WARNING ! Unknown command\n";
-
-struct Case {
-    const char* name;
-    std::string input;
-    std::string output;
-    int exit_code;
-};
-
-const Case kCases[] = {
+const ProtocolCase kCases[] = {
     {"end_of_input_exits_0", "", "", 0},
     {"uci_identifies", "uci\n", kUciReply, 0},
     {"second_uci_answers_the_same", "uci\nuci\n", kUciReply + kUciReply, 0},
@@ -44,19 +30,14 @@ const Case kCases[] = {
     {"over_long_line_ends_the_engine", std::string(65536, 'x') + "\nisready\n", "", 0},
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-class DispatcherTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(DispatcherTest, RepliesByteForByte) {
-    const Case& c = GetParam();
+TEST_P(ProtocolTest, RepliesByteForByte) {
+    const ProtocolCase& c = GetParam();
     const EngineRun run = RunEngine(c.input);
     EXPECT_EQ(run.output, c.output);
     EXPECT_EQ(run.exit_code, c.exit_code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocol, DispatcherTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Dispatcher, ProtocolTest, ::testing::ValuesIn(kCases), ProtocolCaseName);
 
 TEST(DispatcherBinaryInput, ArbitraryBytesNeverCrash) {
     std::string noise;

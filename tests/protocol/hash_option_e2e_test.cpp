@@ -9,27 +9,15 @@
 #include <string>
 
 #include "support/engine_process.h"
+#include "support/protocol_case.h"
 
 namespace {
 
-const std::string kUciReply =
-    "id name Morvane_j3_0_Beta_25_4_2010\n"
-    "id author Velkarin\n"
-    "option name Hash type spin default 1 min 1 max 1024\n"
-    "uciok \n";
-const std::string kReady = "readyok \n\n";
 // The fatal messages in Windows-1251 bytes, each with its trailing space.
 const std::string kNothingToRelease = "\xEE\xF1\xE2\xEE\xE1\xEE\xE6\xE4\xE0\xF2\xFC\x20\xED\xE5\xF7\xE5\xE3\xEE\x20\n";
 const std::string kNoMemory = "\xEF\xE0\xEC\xFF\xF2\xE8\x20\xED\xE5\xF2\x20\n";
 
-struct Case {
-    const char* name;
-    std::string input;
-    std::string output;
-    int exit_code;
-};
-
-const Case kCases[] = {
+const ProtocolCase kCases[] = {
     {"resize_before_uci_is_fatal", "setoption name Hash value 16\nisready\n", kNothingToRelease, 1},
     {"value_read_like_atoi_before_uci", "setoption name Hash value   +8xyz\nisready\n", kNothingToRelease, 1},
     {"zero_before_uci_is_ignored", "setoption name Hash value 0\nisready\n", kReady, 0},
@@ -53,19 +41,7 @@ const Case kCases[] = {
     {"quit_before_uci_exits_1", "quit\n", "", 1},
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-class HashOptionTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(HashOptionTest, RepliesByteForByte) {
-    const Case& c = GetParam();
-    const EngineRun run = RunEngine(c.input);
-    EXPECT_EQ(run.output, c.output);
-    EXPECT_EQ(run.exit_code, c.exit_code);
-}
-
-INSTANTIATE_TEST_SUITE_P(Protocol, HashOptionTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HashOption, ProtocolTest, ::testing::ValuesIn(kCases), ProtocolCaseName);
 
 TEST(HashOptionSearch, SearchesWithAResizedTableAndAfterANewGame) {
     const EngineRun run = RunEngine(

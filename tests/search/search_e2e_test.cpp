@@ -158,6 +158,12 @@ TEST(Search, TimeLimitsEndTheSearch) {
     }
 }
 
+TEST(Search, AnyLineStartingWithGoStartsASearch) {
+    const EngineRun run = RunEngine("uci\nposition startpos\ngone\n");
+    EXPECT_EQ(InfoLines(run.output).size(), 1u) << run.output;  // no limit: one iteration
+    EXPECT_TRUE(std::regex_match(LastLine(run.output), std::regex("bestmove [a-h][1-8][a-h][1-8]")));
+}
+
 TEST(Search, GoBeforeUciStillSearches) {
     const EngineRun run = RunEngine("position startpos\ngo depth 2\nisready\n");
     EXPECT_EQ(InfoLines(run.output).size(), 2u) << run.output;
