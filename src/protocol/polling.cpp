@@ -15,9 +15,6 @@ namespace {
 // A poll comes once the count passes this, at every 50,001st gate call: the
 // system calls and the clock cost far more than a horizon node.
 constexpr uint16_t POLL_INTERVAL = 50000;
-// An iteration is never measured as shorter than this, here as in the
-// driver's own measurements.
-constexpr double MIN_ELAPSED_SECONDS = 0.01;
 
 // Reads a waiting command, if any, and the clock. Only "stop" and "quit"
 // mean anything during a search; every other line is dropped unanswered.
@@ -31,9 +28,7 @@ void Poll() {
         }
         if (std::strcmp(poll_line, "stop") == 0) stop_search = 1;
     }
-    double elapsed = static_cast<double>(ClockMs() - iteration_start) / 1000.0;
-    if (elapsed < MIN_ELAPSED_SECONDS) elapsed = MIN_ELAPSED_SECONDS;
-    if (time_limit > 0 && time_limit < elapsed) stop_search = 1;
+    if (time_limit > 0 && time_limit < IterationSeconds()) stop_search = 1;
 }
 
 }  // namespace

@@ -44,11 +44,6 @@ void SeedPathKeys(uint64_t root_key) {
     path_keys[0] = root_key;
 }
 
-double SecondsSince(int64_t start_ms) {
-    const double elapsed = (ClockMs() - start_ms) / 1000.0;
-    return elapsed < 0.01 ? 0.01 : elapsed;
-}
-
 // Reports the iteration; true when its score was a mate (which ends the
 // search).
 bool Report(int32_t score, uint8_t colour_move, uint8_t depth, uint64_t nodes, double elapsed) {
@@ -89,7 +84,7 @@ void Deepening(Position& position, const SearchLimits& limits) {
         node_count = 0;
         iteration_start = ClockMs();
         const int32_t score = white ? RootSearchWhite(position, list, depth) : RootSearchBlack(position, list, depth);
-        const double elapsed = SecondsSince(iteration_start);
+        const double elapsed = IterationSeconds();
         const uint64_t nodes = node_count;
         search_node_total += nodes;
 

@@ -11,3 +11,7 @@ extern uint64_t node_count;       // legal moves searched in the running iterati
 extern uint64_t search_node_total;  // the same over all iterations of the last search
 extern uint8_t best_from;         // the best root move so far
 extern uint8_t best_to;
+
+// Seconds since iteration_start, never less than 0.01: a very short
+// iteration is measured as 0.01 s, for the reports and for the time tests.
+double IterationSeconds();
