@@ -11,7 +11,7 @@ namespace {
 using namespace test_board;
 
 TEST(Fen, StartPositionFields) {
-    const Position p = FromFen("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    const Position p = FenPosition("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
     EXPECT_EQ(p.all_white_piece, 0x000000000000FFFFu);
     EXPECT_EQ(p.all_black_piece, 0xFFFF000000000000u);
     EXPECT_EQ(p.all_piece, 0xFFFF00000000FFFFu);
@@ -107,8 +107,8 @@ const PlacementCase placement_cases[] = {
 
 TEST(Fen, MalformedPlacementStaysOnTheBoard) {
     for (const PlacementCase& c : placement_cases) {
-        const Position got = FromFen(std::string(c.placement) + " w - - 0 1");
-        const Position want = FromFen(std::string(c.same_as) + " w - - 0 1");
+        const Position got = FenPosition(std::string(c.placement) + " w - - 0 1");
+        const Position want = FenPosition(std::string(c.same_as) + " w - - 0 1");
         EXPECT_TRUE(SameBoard(got, want)) << c.placement;
         EXPECT_TRUE(ConsistentRecord(got)) << c.placement;
     }

@@ -73,7 +73,7 @@ class MoveTextCase : public ::testing::TestWithParam<Case> {};
 
 TEST_P(MoveTextCase, PlaysTheMatchingMoveOrWarns) {
     const Case& c = GetParam();
-    Position p = FromFen(c.before);
+    Position p = FenPosition(c.before);
     p.hash_key = 0x5555;
     const Position before = p;
     ::testing::internal::CaptureStdout();
@@ -85,7 +85,7 @@ TEST_P(MoveTextCase, PlaysTheMatchingMoveOrWarns) {
         return;
     }
     EXPECT_EQ(out, "");
-    const Position want = FromFen(c.after);
+    const Position want = FenPosition(c.after);
     EXPECT_TRUE(SameBoard(p, want));
     EXPECT_TRUE(SameSideAndRights(p, want));
     EXPECT_EQ(p.hash_key, before.hash_key);  // the key is the loop's business
@@ -104,7 +104,7 @@ class MoveTextLoop : public ::testing::Test {
 protected:
     void SetUp() override { EnsureZobrist(); }
     std::string Run(const std::string& texts, const char* fen = START_FEN) {
-        position = FromFen(fen);
+        position = FenPosition(fen);
         ComputeHashKey(position);
         for (int i = 0; i < GAME_HISTORY_SIZE; ++i) game_history[i] = static_cast<uint64_t>(i);
         game_history[0] = position.hash_key;
@@ -141,7 +141,7 @@ TEST_F(MoveTextLoop, CountsTextsAndWarns) {
         SCOPED_TRACE(c.texts);
         EXPECT_EQ(Run(c.texts), Warnings(c.warnings));
         EXPECT_EQ(game_length, c.length);
-        EXPECT_TRUE(SameBoard(position, FromFen(c.fen_after)));
+        EXPECT_TRUE(SameBoard(position, FenPosition(c.fen_after)));
         EXPECT_EQ(position.hash_key, KeyOf(c.fen_after));
         EXPECT_EQ(game_history[game_length], position.hash_key);
     }
@@ -169,7 +169,7 @@ TEST_F(MoveTextLoop, HistoryStopsAt999WhileMovesGoOn) {
     // 999 texts: 249 cycles and three more, the knight back on g1.
     EXPECT_EQ(game_history[999], KeyOf("rnbqkb1r/pppppppp/5n2/8/8/8/PPPPPPPP/RNBQKBNR b KQkq - 3 2"));
     // 1002 texts: 250 cycles and both knights out again.
-    EXPECT_TRUE(SameBoard(position, FromFen("rnbqkb1r/pppppppp/5n2/8/8/5N2/PPPPPPPP/RNBQKB1R w KQkq - 2 2")));
+    EXPECT_TRUE(SameBoard(position, FenPosition("rnbqkb1r/pppppppp/5n2/8/8/5N2/PPPPPPPP/RNBQKB1R w KQkq - 2 2")));
     EXPECT_EQ(position.colour_move, 1);
 }
 

@@ -32,7 +32,7 @@ protected:
 TEST_F(PositionLine, StartposResetsPositionHistoryAndKey) {
     Run("position startpos moves e2e4 e7e5");
     EXPECT_EQ(Run("position startpos"), "");
-    const Position want = FromFen(START_FEN);
+    const Position want = FenPosition(START_FEN);
     EXPECT_TRUE(SameBoard(position, want));
     EXPECT_EQ(position.colour_move, 1);
     EXPECT_EQ(position.castling_K + position.castling_Q + position.castling_k + position.castling_q, 4);
@@ -62,8 +62,8 @@ TEST_F(PositionLine, FenAndMovesAreFoundAnywhere) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         EXPECT_EQ(Run(c.line), "");
-        EXPECT_TRUE(SameBoard(position, FromFen(c.fen_after)));
-        EXPECT_EQ(position.colour_move, FromFen(c.fen_after).colour_move);
+        EXPECT_TRUE(SameBoard(position, FenPosition(c.fen_after)));
+        EXPECT_EQ(position.colour_move, FenPosition(c.fen_after).colour_move);
         EXPECT_EQ(game_length, c.length);
         EXPECT_EQ(position.hash_key, KeyOf(c.fen_after));
     }

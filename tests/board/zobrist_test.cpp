@@ -51,7 +51,7 @@ TEST_F(FirstZobristTable, FirstKeysAndStartPositionKey) {
     EXPECT_EQ(Z[1][1][0], 0xC11B831D29F7DF06u);
     for (int colour = 0; colour < 2; ++colour)
         for (int s = 0; s < 64; ++s) EXPECT_EQ(Z[colour][0][s], 0u);
-    Position p = FromFen("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    Position p = FenPosition("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
     ComputeHashKey(p);
     EXPECT_EQ(p.hash_key, 0x57DB5D19A051DCC0u);
 }
@@ -85,7 +85,7 @@ TEST(Zobrist, ZeroTablesLeaveOnlyTheFixedKeys) {
         {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", SIDE_KEY ^ EnPassantKey(3, 5)},
     };
     for (const Case& c : cases) {
-        Position p = FromFen(c.fen);
+        Position p = FenPosition(c.fen);
         ComputeHashKey(p);
         EXPECT_EQ(p.hash_key, c.want) << c.fen;
     }
@@ -133,7 +133,7 @@ const UpdateCase update_cases[] = {
 // type and both colours.
 TEST_F(FirstZobristTable, UpdateAgreesWithComputeForEveryMoveType) {
     for (const UpdateCase& c : update_cases) {
-        Position p = FromFen(c.fen);
+        Position p = FenPosition(c.fen);
         ComputeHashKey(p);
         const MoveList list = ListOf(c.move);
         const uint8_t mover = p.colour_move;
@@ -149,20 +149,20 @@ TEST_F(FirstZobristTable, UpdateAgreesWithComputeForEveryMoveType) {
 // A double step adds its en-passant key even with no pawn to take; the
 // next move of the other side takes it out again.
 TEST_F(FirstZobristTable, DoubleStepKeyComesAndGoes) {
-    Position p = FromFen("4k3/p7/8/8/8/8/7P/4K3 w - - 0 1");
+    Position p = FenPosition("4k3/p7/8/8/8/8/7P/4K3 w - - 0 1");
     ComputeHashKey(p);
     const uint64_t start = p.hash_key;
     const MoveList push = ListOf(Mv("h2h4", MOVE_QUIET, PAWN));
     UndoRecord undo{};
     MakeMoveWhite(p, push, 0, undo);
     UpdateHashKey(p, push, 0, 1, undo);
-    const uint64_t pieces = Z[1][PAWN][Sq("h2")] ^ Z[1][PAWN][Sq("h4")];
+    const uint64_t pieces = Z[1][PAWN][SquareOf("h2")] ^ Z[1][PAWN][SquareOf("h4")];
     EXPECT_EQ(p.hash_key, start ^ pieces ^ SIDE_KEY ^ EnPassantKey(7, 2));
 
     const MoveList reply = ListOf(Mv("a7a6", MOVE_QUIET, PAWN));
     MakeMoveBlack(p, reply, 0, undo);
     UpdateHashKey(p, reply, 0, 0, undo);
-    EXPECT_EQ(p.hash_key, start ^ pieces ^ Z[0][PAWN][Sq("a7")] ^ Z[0][PAWN][Sq("a6")]);
+    EXPECT_EQ(p.hash_key, start ^ pieces ^ Z[0][PAWN][SquareOf("a7")] ^ Z[0][PAWN][SquareOf("a6")]);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "eval/fen_position.h"
+#include "support/board_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "eval/fen_position.h"
+#include "support/board_text.h"
 
 namespace {
 

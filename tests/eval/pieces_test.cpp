@@ -4,15 +4,13 @@
 
 #include <initializer_list>
 
-#include "eval/fen_position.h"
+#include "support/board_text.h"
 
 namespace {
 
-int Sq(const char* name) { return (name[1] - '1') * 8 + (name[0] - 'a'); }
-
 Bitboard Squares(std::initializer_list<const char*> names) {
     Bitboard b = 0;
-    for (const char* n : names) b |= Bitboard{1} << Sq(n);
+    for (const char* n : names) b |= Bitboard{1} << SquareOf(n);
     return b;
 }
 
@@ -37,8 +35,8 @@ TEST(RookFileMobility, CountsFileSquaresUpToTheFirstPieceEachWay) {
         {"c3", Squares({"b3", "d3", "c8"}), Squares({"b3", "d3"}), 7},  // the rank plays no part
     };
     for (const MobilityCase& c : cases) {
-        const Bitboard rook = Bitboard{1} << Sq(c.rook);
-        EXPECT_EQ(RookFileMobility(static_cast<uint8_t>(Sq(c.rook)), c.occupied | rook, c.own | rook), c.want)
+        const Bitboard rook = Bitboard{1} << SquareOf(c.rook);
+        EXPECT_EQ(RookFileMobility(static_cast<uint8_t>(SquareOf(c.rook)), c.occupied | rook, c.own | rook), c.want)
             << c.rook << " occupied " << std::hex << c.occupied;
     }
 }

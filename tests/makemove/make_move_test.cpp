@@ -95,7 +95,7 @@ void Unmake(Position& p, const MoveList& l, const UndoRecord& u) {
 // touch, and stale en-passant coordinates behind a cleared flag, which must
 // survive every move but a double step.
 Position Before(const Case& c) {
-    Position p = FromFen(c.before);
+    Position p = FenPosition(c.before);
     p.eval = MaterialRecount(p);
     p.hash_key = 0x0123456789ABCDEF;
     if (!p.taking_passage_yes) p.taking_passage_x = 6, p.taking_passage_y = 5;
@@ -106,7 +106,7 @@ TEST_P(MakeMoveCase, MakeGivesThePositionAfterTheMove) {
     const Case& c = GetParam();
     Position p = Before(c);
     const Position before = p;
-    const Position want = FromFen(c.after);
+    const Position want = FenPosition(c.after);
     const MoveList list = ListOf(c.move);
     UndoRecord undo{};
 
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(EveryMoveType, MakeMoveCase, ::testing::ValuesIn(cases)
 // Make and unmake nest like brackets: a line of moves taken back in reverse
 // order gives the starting record back, whatever happened in between.
 TEST(MakeMove, NestedMovesUnwindToTheStart) {
-    Position p = FromFen("r3k2r/1P6/8/8/4p3/8/3P4/R3K2R w KQkq - 0 1");
+    Position p = FenPosition("r3k2r/1P6/8/8/4p3/8/3P4/R3K2R w KQkq - 0 1");
     p.eval = MaterialRecount(p);
     const Position start = p;
     const MoveList line[] = {
@@ -169,7 +169,7 @@ TEST(MakeMove, NestedMovesUnwindToTheStart) {
         Make(p, line[i], undo[i]);
         EXPECT_EQ(p.eval, MaterialRecount(p)) << i;
     }
-    EXPECT_TRUE(SameBoard(p, FromFen("Q4rk1/8/8/8/8/3p4/8/2KR3R b - - 0 1")));
+    EXPECT_TRUE(SameBoard(p, FenPosition("Q4rk1/8/8/8/8/3p4/8/2KR3R b - - 0 1")));
     for (int i = 4; i >= 0; --i) Unmake(p, line[i], undo[i]);
     EXPECT_TRUE(SameRecord(p, start));
 }

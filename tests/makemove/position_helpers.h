@@ -8,23 +8,15 @@
 #include <cstring>
 #include <string>
 
-#include "board/fen.h"
 #include "board/zobrist.h"
 #include "board/types.h"
+#include "support/board_text.h"
 
 namespace test_board {
 
-inline uint8_t Sq(const char* name) { return static_cast<uint8_t>((name[1] - '1') * 8 + (name[0] - 'a')); }
-
 // A move word from its text ("e2e4") and the fields text cannot carry.
 inline Move Mv(const char* text, uint8_t type, uint8_t piece, uint8_t captured = 0) {
-    return BuildMove(captured, type, Sq(text), Sq(text + 2), piece);
-}
-
-inline Position FromFen(const std::string& fen) {
-    Position p{};
-    ParseFen(p, ("fen " + fen).c_str());
-    return p;
+    return BuildMove(captured, type, SquareOf(text), SquareOf(text + 2), piece);
 }
 
 // Real keys for tests that tell positions apart by key; drawn once, since
@@ -34,7 +26,7 @@ inline void EnsureZobrist() {
 }
 
 inline uint64_t KeyOf(const std::string& fen) {
-    Position p = FromFen(fen);
+    Position p = FenPosition(fen);
     ComputeHashKey(p);
     return p.hash_key;
 }

@@ -63,7 +63,7 @@ const Case kCases[] = {
 TEST(GenerateCaptures, WritesExactlyTheListedEntriesFromEntryZero) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        const Position p = FromFen(c.fen);
+        const Position p = FenPosition(c.fen);
         MoveList list;
         std::fill(std::begin(list.moves), std::end(list.moves), kUntouched);
         list.capture_count = list.move_count = 200;  // a previous node's leftovers
@@ -89,7 +89,7 @@ TEST(GenerateCaptures, EnPassantFileGuardsStopWrappingTargets) {
     };
     for (const Wrap& w : cases) {
         SCOPED_TRACE(w.fen);
-        Position p = FromFen(w.fen);
+        Position p = FenPosition(w.fen);
         p.taking_passage_yes = 1;
         p.taking_passage_x = w.x;
         p.taking_passage_y = w.y;

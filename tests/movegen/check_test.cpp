@@ -45,7 +45,7 @@ const Case kCases[] = {
 TEST(InCheck, NamesTheFirstAttackerOfEachKing) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        const Position p = FromFen(c.fen);
+        const Position p = FenPosition(c.fen);
         EXPECT_EQ(InCheckWhite(p), c.white);
         EXPECT_EQ(InCheckBlack(p), c.black);
     }

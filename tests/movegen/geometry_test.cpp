@@ -1,4 +1,5 @@
 #include "movegen/geometry.h"
+#include "support/board_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,11 @@
 
 namespace {
 
-Bitboard Sq(int file, int rank) { return Bitboard{1} << (rank * 8 + file); }
-int S(const char* name) { return (name[1] - '1') * 8 + (name[0] - 'a'); }
-
+Bitboard BitAt(int file, int rank) { return Bitboard{1} << (rank * 8 + file); }
 // The slow reference: walk from s in steps of (df, dr) square by square.
 Bitboard WalkRay(int s, int df, int dr) {
     Bitboard b = 0;
-    for (int f = s % 8 + df, r = s / 8 + dr; f >= 0 && f < 8 && r >= 0 && r < 8; f += df, r += dr) b |= Sq(f, r);
+    for (int f = s % 8 + df, r = s / 8 + dr; f >= 0 && f < 8 && r >= 0 && r < 8; f += df, r += dr) b |= BitAt(f, r);
     return b;
 }
 
@@ -42,8 +41,8 @@ TEST(Geometry, EveryTableMatchesASquareBySquareWalk) {
         EXPECT_EQ(knight_attacks[s], NearbySquares(s, 1, 2));
         Bitboard white = 0, black = 0;
         if (r >= 1 && r <= 6) {
-            if (f > 0) white |= Sq(f - 1, r + 1), black |= Sq(f - 1, r - 1);
-            if (f < 7) white |= Sq(f + 1, r + 1), black |= Sq(f + 1, r - 1);
+            if (f > 0) white |= BitAt(f - 1, r + 1), black |= BitAt(f - 1, r - 1);
+            if (f < 7) white |= BitAt(f + 1, r + 1), black |= BitAt(f + 1, r - 1);
         }
         EXPECT_EQ(pawn_attacks_white[s], white) << s;
         EXPECT_EQ(pawn_attacks_black[s], black) << s;
@@ -51,28 +50,28 @@ TEST(Geometry, EveryTableMatchesASquareBySquareWalk) {
 }
 
 TEST(Geometry, KnownFigures) {
-    EXPECT_EQ(ray_north[S("a1")], 0x0101010101010100ull);
-    EXPECT_EQ(ray_north_east[S("a1")], 0x8040201008040200ull);
-    EXPECT_EQ(ray_south_west[S("h8")], 0x0040201008040201ull);
-    EXPECT_EQ(king_attacks[S("a1")], 0x302ull);
-    EXPECT_EQ(knight_attacks[S("g1")], bit_mask[S("e2")] | bit_mask[S("f3")] | bit_mask[S("h3")]);
-    EXPECT_EQ(ray_west[S("d4")], bit_mask[S("a4")] | bit_mask[S("b4")] | bit_mask[S("c4")]);
-    EXPECT_EQ(ray_east[S("h4")], 0u);
-    EXPECT_EQ(pawn_attacks_white[S("e4")], bit_mask[S("d5")] | bit_mask[S("f5")]);
-    EXPECT_EQ(pawn_attacks_white[S("a2")], bit_mask[S("b3")]);
-    EXPECT_EQ(pawn_attacks_white[S("e1")] | pawn_attacks_white[S("e8")], 0u);
-    EXPECT_EQ(pawn_attacks_black[S("h7")], bit_mask[S("g6")]);
-    EXPECT_EQ(pawn_attacks_black[S("e1")] | pawn_attacks_black[S("e8")], 0u);
+    EXPECT_EQ(ray_north[SquareOf("a1")], 0x0101010101010100ull);
+    EXPECT_EQ(ray_north_east[SquareOf("a1")], 0x8040201008040200ull);
+    EXPECT_EQ(ray_south_west[SquareOf("h8")], 0x0040201008040201ull);
+    EXPECT_EQ(king_attacks[SquareOf("a1")], 0x302ull);
+    EXPECT_EQ(knight_attacks[SquareOf("g1")], bit_mask[SquareOf("e2")] | bit_mask[SquareOf("f3")] | bit_mask[SquareOf("h3")]);
+    EXPECT_EQ(ray_west[SquareOf("d4")], bit_mask[SquareOf("a4")] | bit_mask[SquareOf("b4")] | bit_mask[SquareOf("c4")]);
+    EXPECT_EQ(ray_east[SquareOf("h4")], 0u);
+    EXPECT_EQ(pawn_attacks_white[SquareOf("e4")], bit_mask[SquareOf("d5")] | bit_mask[SquareOf("f5")]);
+    EXPECT_EQ(pawn_attacks_white[SquareOf("a2")], bit_mask[SquareOf("b3")]);
+    EXPECT_EQ(pawn_attacks_white[SquareOf("e1")] | pawn_attacks_white[SquareOf("e8")], 0u);
+    EXPECT_EQ(pawn_attacks_black[SquareOf("h7")], bit_mask[SquareOf("g6")]);
+    EXPECT_EQ(pawn_attacks_black[SquareOf("e1")] | pawn_attacks_black[SquareOf("e8")], 0u);
 }
 
 TEST(Geometry, NearestBlockerAndEmptySquaresAlongARay) {
-    const Bitboard occupied = bit_mask[S("a4")] | bit_mask[S("a6")];
-    EXPECT_EQ(NearestBlocker<NORTH>(S("a1"), occupied), S("a4"));
-    EXPECT_EQ(EmptyAlongRay<NORTH>(S("a1"), occupied), bit_mask[S("a2")] | bit_mask[S("a3")]);
-    EXPECT_EQ(NearestBlocker<SOUTH>(S("a8"), occupied), S("a6"));
-    EXPECT_EQ(EmptyAlongRay<SOUTH>(S("a8"), occupied), bit_mask[S("a7")]);
-    EXPECT_EQ(NearestBlocker<EAST>(S("a1"), occupied), -1);
-    EXPECT_EQ(EmptyAlongRay<EAST>(S("a1"), occupied), ray_east[S("a1")]);
+    const Bitboard occupied = bit_mask[SquareOf("a4")] | bit_mask[SquareOf("a6")];
+    EXPECT_EQ(NearestBlocker<NORTH>(SquareOf("a1"), occupied), SquareOf("a4"));
+    EXPECT_EQ(EmptyAlongRay<NORTH>(SquareOf("a1"), occupied), bit_mask[SquareOf("a2")] | bit_mask[SquareOf("a3")]);
+    EXPECT_EQ(NearestBlocker<SOUTH>(SquareOf("a8"), occupied), SquareOf("a6"));
+    EXPECT_EQ(EmptyAlongRay<SOUTH>(SquareOf("a8"), occupied), bit_mask[SquareOf("a7")]);
+    EXPECT_EQ(NearestBlocker<EAST>(SquareOf("a1"), occupied), -1);
+    EXPECT_EQ(EmptyAlongRay<EAST>(SquareOf("a1"), occupied), ray_east[SquareOf("a1")]);
 }
 
 TEST(Geometry, SquaresAreEnumeratedLowestFirst) {

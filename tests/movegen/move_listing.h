@@ -5,16 +5,10 @@
 
 #include <string>
 
-#include "board/fen.h"
 #include "board/types.h"
 #include "movegen/captures.h"
 #include "movegen/quiet.h"
-
-inline Position FromFen(const std::string& fen) {
-    Position p{};
-    ParseFen(p, ("fen " + fen).c_str());
-    return p;
-}
+#include "support/board_text.h"
 
 // The twin of the side to move, as every caller picks it.
 inline void CapturesOfSideToMove(MoveList& list, const Position& p) {
@@ -23,8 +17,6 @@ inline void CapturesOfSideToMove(MoveList& list, const Position& p) {
 inline void QuietOfSideToMove(MoveList& list, const Position& p) {
     if (p.colour_move) GenerateQuietWhite(list, p); else GenerateQuietBlack(list, p);
 }
-
-inline int Square(const char* name) { return (name[1] - '1') * 8 + (name[0] - 'a'); }
 
 // "Pe7d8/25x4=25": piece letter, from, to, then "/type" unless quiet,
 // "xcode" when something is captured, "=key" when keys are wanted.

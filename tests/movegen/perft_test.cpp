@@ -65,7 +65,7 @@ void PerftWalk(Position& p, int depth, int checked_plies, Walk& walk) {
 
 Walk RunWalk(const char* fen, int depth, int checked_plies) {
     EnsureZobrist();
-    Position p = FromFen(fen);
+    Position p = FenPosition(fen);
     p.eval = MaterialRecount(p);
     ComputeHashKey(p);
     Walk walk;

@@ -68,7 +68,7 @@ const Case kCases[] = {
 TEST(GenerateQuiet, AppendsExactlyTheListedEntriesBehindTheCaptures) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        const Position p = FromFen(c.fen);
+        const Position p = FenPosition(c.fen);
         MoveList captures_only;
         CapturesOfSideToMove(captures_only, p);
         const MoveList list = AllMoves(p);
@@ -109,18 +109,18 @@ const CastleCase kCastleCases[] = {
 TEST(GenerateQuiet, CastlesOnlyWithRightEmptyPathAndUnattackedKingSquares) {
     for (const CastleCase& c : kCastleCases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Castles(AllMoves(FromFen(c.fen))), c.want);
+        EXPECT_EQ(Castles(AllMoves(FenPosition(c.fen))), c.want);
     }
 }
 
 // The generator trusts the rights: it never looks for the rook. The FEN
 // reader would drop a right without its rook, so the right is set by hand.
 TEST(GenerateQuiet, TrustsCastlingRightsWithoutLookingForTheRook) {
-    Position white = FromFen("4k3/8/8/8/8/8/8/R3K3 w Q - 0 1");
+    Position white = FenPosition("4k3/8/8/8/8/8/8/R3K3 w Q - 0 1");
     white.castling_K = 1;
     EXPECT_EQ(Castles(AllMoves(white)), "Ke1c1/3 Ke1g1/4");
 
-    Position black = FromFen("4k2r/8/8/8/8/8/8/4K3 b k - 0 1");
+    Position black = FenPosition("4k2r/8/8/8/8/8/8/4K3 b k - 0 1");
     black.castling_q = 1;
     EXPECT_EQ(Castles(AllMoves(black)), "Ke8c8/3 Ke8g8/4");
 }
@@ -157,8 +157,8 @@ TEST(CastleSquareAttacked, NamesTheAttackerOfAHomeRankSquare) {
     };
     for (const AttackCase& c : cases) {
         SCOPED_TRACE(std::string(c.fen) + " " + c.square);
-        const Position p = FromFen(c.fen);
-        const uint8_t s = static_cast<uint8_t>(Square(c.square));
+        const Position p = FenPosition(c.fen);
+        const uint8_t s = static_cast<uint8_t>(SquareOf(c.square));
         EXPECT_EQ(p.colour_move ? CastleSquareAttackedWhite(p, s) : CastleSquareAttackedBlack(p, s), c.want);
     }
 }

@@ -92,7 +92,7 @@ class HorizonTest : public StdinPipe {
 protected:
     void SetUp() override {
         StdinPipe::SetUp();
-        position_ = test_board::FromFen("r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 4 4");
+        position_ = FenPosition("r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 4 4");
         position_.eval = MaterialScore(position_);
         stop_search = 0;
         time_limit = 0;

@@ -12,12 +12,11 @@
 
 namespace {
 
-using test_board::FromFen;
 using test_board::Mv;
 using test_board::SameRecord;
 
 Position Load(const char* fen) {
-    Position p = FromFen(fen);
+    Position p = FenPosition(fen);
     p.eval = MaterialScore(p);
     p.hash_key = 0x0123456789ABCDEFull;  // must come back untouched as well
     return p;
