@@ -7,9 +7,8 @@
 #include <cstdlib>
 
 #include "makemove/make_move.h"
-#include "movegen/captures.h"
+#include "movegen/all_moves.h"
 #include "movegen/check.h"
-#include "movegen/quiet.h"
 #include "protocol/reports.h"
 #include "tools/tool_position.h"
 #include "tools/tools.h"
@@ -18,24 +17,13 @@ namespace {
 
 constexpr long MAX_DEPTH = 20;
 
-void Generate(MoveList& list, const Position& position) {
-    if (position.colour_move == 1) {
-        GenerateCapturesWhite(list, position);
-        GenerateQuietWhite(list, position);
-    } else {
-        GenerateCapturesBlack(list, position);
-        GenerateQuietBlack(list, position);
-    }
-}
-
 // Every move is made and tested, even at the last ply: a move counts only
 // when the mover's king is safe after the make.
 template <Colour C>
 uint64_t Perft(Position& position, int depth) {
     if (depth == 0) return 1;
     MoveList list;
-    GenerateCaptures<C>(list, position);
-    GenerateQuiet<C>(list, position);
+    GenerateAll<C>(list, position);
     uint64_t nodes = 0;
     for (int i = 0; i < list.move_count; ++i) {
         UndoRecord undo;
@@ -108,7 +96,7 @@ int DivideCommand(int argc, char** argv) {
     if (args.depth > 0) {
         total = 0;
         MoveList list;
-        Generate(list, position);
+        GenerateAllOfSideToMove(list, position);
         for (int i = 0; i < list.move_count; ++i) {
             uint64_t nodes = 0;
             const uint8_t index = static_cast<uint8_t>(i);

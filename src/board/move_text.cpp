@@ -6,8 +6,7 @@
 #include "board/position_command.h"
 #include "board/zobrist.h"
 #include "makemove/make_move.h"
-#include "movegen/captures.h"
-#include "movegen/quiet.h"
+#include "movegen/all_moves.h"
 
 namespace {
 
@@ -45,8 +44,7 @@ bool SameSquares(Move m, int from, int to) { return MoveFrom(m) == from && MoveT
 template <Colour C>
 bool PlayMatch(Position& position, int from, int to, int offset) {
     MoveList list;
-    GenerateCaptures<C>(list, position);
-    GenerateQuiet<C>(list, position);
+    GenerateAll<C>(list, position);
 
     int match = 0;
     while (match < list.move_count && !SameSquares(list.moves[match], from, to)) ++match;

@@ -7,9 +7,8 @@
 #include "board/zobrist.h"
 #include "eval/evaluate.h"
 #include "makemove/make_move.h"
-#include "movegen/captures.h"
+#include "movegen/all_moves.h"
 #include "movegen/check.h"
-#include "movegen/quiet.h"
 #include "platform/platform.h"
 #include "protocol/reports.h"
 #include "search/pv.h"
@@ -18,12 +17,6 @@
 #include "search/search_state.h"
 
 namespace {
-
-template <Colour C>
-void GenerateAll(MoveList& list, const Position& position) {
-    GenerateCaptures<C>(list, position);
-    GenerateQuiet<C>(list, position);
-}
 
 template <Colour C>
 bool HasLegalMove(Position& position, const MoveList& list) {
@@ -76,7 +69,7 @@ void Deepening(Position& position, const SearchLimits& limits) {
 
     const bool white = position.colour_move == 1;
     MoveList list;
-    if (white) GenerateAll<White>(list, position); else GenerateAll<Black>(list, position);
+    GenerateAllOfSideToMove(list, position);
     const bool has_legal_move = white ? HasLegalMove<White>(position, list) : HasLegalMove<Black>(position, list);
 
     bool mate = false;

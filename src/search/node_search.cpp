@@ -2,9 +2,8 @@
 
 #include "board/zobrist.h"
 #include "makemove/make_move.h"
-#include "movegen/captures.h"
+#include "movegen/all_moves.h"
 #include "movegen/check.h"
-#include "movegen/quiet.h"
 #include "protocol/polling.h"
 #include "search/hash_table.h"
 #include "search/ordering.h"
@@ -92,8 +91,7 @@ int32_t Search(Position& position, int32_t alpha, int32_t beta, uint8_t depth, u
     }
 
     MoveList list;
-    GenerateCaptures<C>(list, position);
-    GenerateQuiet<C>(list, position);
+    GenerateAll<C>(list, position);
     OrderMoves(list, position.hash_key, ply);
     const int late_move_threshold = list.capture_count + 2;
 
