@@ -10,19 +10,12 @@
 uint64_t game_history[GAME_HISTORY_SIZE];
 uint16_t game_length;
 
-namespace {
-
-// Read like a "fen" argument, so ParseFen skips its first word in both uses.
-constexpr const char* START_TEXT = "fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1 ";
-
-}  // namespace
-
 void PositionCommand(Position& position) {
     // "startpos" is never looked for: a line without "fen " is the start.
     const char* fen = std::strstr(command_line, "fen ");
     const char* moves = std::strstr(command_line, "moves ");
 
-    ParseFen(position, fen != nullptr ? fen : START_TEXT);
+    ParseFen(position, fen != nullptr ? fen : START_POSITION_TEXT);
     // Entries the game has not reached hold their own index, a value no
     // real key is expected to take.
     for (int i = 0; i < GAME_HISTORY_SIZE; ++i) game_history[i] = static_cast<uint64_t>(i);

@@ -5,6 +5,10 @@
 
 inline constexpr int GAME_HISTORY_SIZE = 1000;
 
+// The position a "position" line without "fen " sets up, written as a "fen"
+// argument so that ParseFen skips its first word as in the other use.
+inline constexpr const char* START_POSITION_TEXT = "fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1 ";
+
 // Entry 0: key of the position set up by the FEN; entry k: key after the
 // k-th move text.
 extern uint64_t game_history[GAME_HISTORY_SIZE];
