@@ -34,25 +34,29 @@ void BringForward(MoveList& list, Move move, int target) {
 
 }  // namespace
 
+// One pass of the exchange sort: entry i is held in registers while j runs;
+// each exchange puts it at j and takes up the entry that stood there, as a
+// swap would. Afterwards entry i holds its final value, and the entries
+// before i were not touched.
+void SortPass(MoveList& list, int i) {
+    const int n = list.capture_count;
+    Move move = list.moves[i];
+    int32_t key = list.keys[i];
+    for (int j = i + 1; j < n; ++j) {
+        if (key < list.keys[j]) {
+            std::swap(move, list.moves[j]);
+            std::swap(key, list.keys[j]);
+        }
+    }
+    list.moves[i] = move;
+    list.keys[i] = key;
+}
+
 // An exchange sort with a strict comparison: which of two equal keys ends up
 // first depends on the exchanges made on the way, and the search's node
 // counts depend on that order, so no other sort may stand in for it.
 void SortMoves(MoveList& list) {
-    const int n = list.capture_count;
-    for (int i = 0; i + 1 < n; ++i) {
-        // Entry i is held in registers while j runs; each exchange puts it
-        // at j and takes up the entry that stood there, as a swap would.
-        Move move = list.moves[i];
-        int32_t key = list.keys[i];
-        for (int j = i + 1; j < n; ++j) {
-            if (key < list.keys[j]) {
-                std::swap(move, list.moves[j]);
-                std::swap(key, list.keys[j]);
-            }
-        }
-        list.moves[i] = move;
-        list.keys[i] = key;
-    }
+    for (int i = 0; i + 1 < list.capture_count; ++i) SortPass(list, i);
 }
 
 void KillersToFront(MoveList& list, uint8_t p, uint8_t ply) {
@@ -60,7 +64,9 @@ void KillersToFront(MoveList& list, uint8_t p, uint8_t ply) {
     BringForward(list, killer_second[ply], p + 1);
 }
 
-void HashMoveToFront(MoveList& list, const HashEntry& entry) { BringForward(list, entry.move, 0); }
+void MoveToFront(MoveList& list, Move move) { BringForward(list, move, 0); }
+
+void HashMoveToFront(MoveList& list, const HashEntry& entry) { MoveToFront(list, entry.move); }
 
 void StoreKiller(uint8_t ply, const MoveList& list, uint8_t index) {
     const Move move = list.moves[index];

@@ -69,13 +69,13 @@ int32_t Quiescence(Position& position, int32_t alpha, int32_t beta, uint8_t ply,
         const Bitboard saved_victims = Occupancy<Them>(position);
         ThinVictims<C>(position, Shortfall<C>(stand, w));
         GenerateCaptures<C>(list, position);
-        SortMoves(list);
         Occupancy<Them>(position) = saved_victims;
     }
 
     PvLine saved_line;  // written only in principal-variation nodes
     UndoRecord undo;
     for (uint8_t i = 0; i < list.capture_count; ++i) {
+        SortPass(list, i);  // the sort is done lazily: most nodes cut off early
         const Move move = list.moves[i];
         MakeMove<C>(position, list, i, undo);
         if (pv_node) current_line[ply] = move;
