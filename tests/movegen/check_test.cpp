@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "makemove/make_move.h"
 #include "movegen/move_listing.h"
+#include "support/sample_positions.h"
 
 namespace {
 
@@ -49,6 +53,34 @@ TEST(InCheck, NamesTheFirstAttackerOfEachKing) {
         EXPECT_EQ(InCheckWhite(p), c.white);
         EXPECT_EQ(InCheckBlack(p), c.black);
     }
+}
+
+// A move from a square outside SquaresNeedingCheckTest never leaves its own
+// king attacked; and the set does reach the moves that do.
+template <Colour C>
+void ExpectUntestedMovesLegal(const Position& p, int& exposing_moves) {
+    MoveList list;
+    GenerateAll<C>(list, p);
+    const Bitboard needs_test = SquaresNeedingCheckTest<C>(p, InCheck<C>(p) != 0);
+    for (uint8_t i = 0; i < list.move_count; ++i) {
+        Position child = p;
+        UndoRecord undo;
+        MakeMove<C>(child, list, i, undo);
+        const bool tested = (needs_test & bit_mask[MoveFrom(list.moves[i])]) || MoveType(list.moves[i]) == MOVE_EN_PASSANT;
+        if (InCheck<C>(child)) {
+            ++exposing_moves;
+            EXPECT_TRUE(tested) << Describe(list.moves[i], nullptr);
+        }
+    }
+}
+
+TEST(SquaresNeedingCheckTest, EveryMoveThatLeavesTheKingAttackedIsTested) {
+    int exposing_moves = 0;
+    for (const Position& p : SamplePositions()) {
+        if (p.colour_move == 1) ExpectUntestedMovesLegal<White>(p, exposing_moves);
+        else ExpectUntestedMovesLegal<Black>(p, exposing_moves);
+    }
+    EXPECT_GT(exposing_moves, 100);  // the sample holds pins, checks and king moves into attack
 }
 
 }  // namespace
