@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <initializer_list>
 
+#include "eval/tables.h"
 #include "support/board_text.h"
 
 namespace {
@@ -33,6 +35,11 @@ TEST(RookFileMobility, CountsFileSquaresUpToTheFirstPieceEachWay) {
         {"a1", Squares({"a8"}), 0, 7},                       // the far enemy counts
         {"a1", Squares({"a8", "a5"}), Squares({"a8"}), 4},   // a5 stops it before a8
         {"c3", Squares({"b3", "d3", "c8"}), Squares({"b3", "d3"}), 7},  // the rank plays no part
+        // Blockers on the corner squares at the ends of the board.
+        {"h1", Squares({"h8"}), 0, 7},
+        {"h8", Squares({"h1"}), Squares({"h1"}), 6},
+        {"a8", Squares({"a1"}), 0, 7},
+        {"a8", Squares({"a1"}), Squares({"a1"}), 6},
     };
     for (const MobilityCase& c : cases) {
         const Bitboard rook = Bitboard{1} << SquareOf(c.rook);
@@ -73,6 +80,29 @@ TEST(PieceTerm, KnightsAndBishopsBySquareRooksByFileMobility) {
         int32_t score = 1000;  // the term adds to what is there
         EvaluatePieces(FenPosition(c.fen), score);
         EXPECT_EQ(score, 1000 + c.want) << c.fen;
+    }
+}
+
+// Each knight and bishop scores its table value on every square, for both
+// colours, alone and with a second piece of its kind.
+TEST(PieceTerm, KnightAndBishopScoresAreTheirTableValuesOnEverySquare) {
+    for (int s = 0; s < 64; ++s) {
+        for (const uint8_t code : {KNIGHT, BISHOP}) {
+            const auto& table = code == KNIGHT ? knight_table : bishop_table;
+            const Bitboard bit = Bitboard{1} << s;
+            const Bitboard partner = Bitboard{1} << (63 - s == s ? 0 : 63 - s);
+            Position white{}, black{}, pair{};
+            white.white_piece[code] = bit;
+            black.black_piece[code] = bit;
+            pair.white_piece[code] = bit | partner;
+            int32_t w = 0, b = 0, both = 0;
+            EvaluatePieces(white, w);
+            EvaluatePieces(black, b);
+            EvaluatePieces(pair, both);
+            EXPECT_EQ(w, table[s]) << "code " << +code << " square " << s;
+            EXPECT_EQ(b, -table[s]) << "code " << +code << " square " << s;
+            EXPECT_EQ(both, table[s] + table[std::countr_zero(partner)]) << "code " << +code << " square " << s;
+        }
     }
 }
 
