@@ -47,25 +47,57 @@ inline void PawnSteps(MoveList& list, uint8_t& n, const Position& p, uint8_t fro
     if (Rules::double_step_first) Emit(list, n, single_step);
 }
 
+// The steps of C's king on `king` and its castlings.
+template <Colour C>
+inline void KingQuiet(MoveList& list, uint8_t& n, const Position& p, uint8_t king) {
+    EmitQuietTo(list, n, king_attacks[king] & ~p.all_piece, king, KING);
+    Castle<C>(list, n, p, king, CastleRules<C>::queen_side, MOVE_CASTLE_QUEEN);
+    Castle<C>(list, n, p, king, CastleRules<C>::king_side, MOVE_CASTLE_KING);
+}
+
+inline void KnightQuiet(MoveList& list, uint8_t& n, const Position& p, Bitboard knights) {
+    ForEachSquare(knights, [&](uint8_t from) { EmitQuietTo(list, n, knight_attacks[from] & ~p.all_piece, from, KNIGHT); });
+}
+
 }  // namespace
 
 template <Colour C>
 void GenerateQuiet(MoveList& list, const Position& p) {
     const Bitboard* own = Pieces<C>(p);
-    const Bitboard empty = ~p.all_piece;
     uint8_t n = list.move_count;
-    if (own[KING]) {
-        const uint8_t king = LowestSquare(own[KING]);
-        EmitQuietTo(list, n, king_attacks[king] & empty, king, KING);
-        Castle<C>(list, n, p, king, CastleRules<C>::queen_side, MOVE_CASTLE_QUEEN);
-        Castle<C>(list, n, p, king, CastleRules<C>::king_side, MOVE_CASTLE_KING);
-    }
+    if (own[KING]) KingQuiet<C>(list, n, p, LowestSquare(own[KING]));
     SliderQuiet(QueenDirections{}, list, n, p, own[QUEEN], QUEEN);
     SliderQuiet(RookDirections{}, list, n, p, own[ROOK], ROOK);
     SliderQuiet(BishopDirections{}, list, n, p, own[BISHOP], BISHOP);
-    ForEachSquare(own[KNIGHT], [&](uint8_t from) { EmitQuietTo(list, n, knight_attacks[from] & empty, from, KNIGHT); });
+    KnightQuiet(list, n, p, own[KNIGHT]);
     ForEachSquare(own[PAWN], [&](uint8_t from) { PawnSteps<C>(list, n, p, from); });
     list.move_count = n;
+}
+
+// Every quiet move leaves from the square of the piece that generated it,
+// so running the generator for that one piece finds the move if
+// GenerateQuiet would write it.
+template <Colour C>
+bool GeneratesQuiet(const Position& p, Move move) {
+    const uint8_t from = MoveFrom(move);
+    const Bitboard* own = Pieces<C>(p);
+    MoveList scratch;
+    uint8_t n = 0;
+    switch (Names<C>(p)[from]) {
+        case KING:
+            if (from == LowestSquare(own[KING])) KingQuiet<C>(scratch, n, p, from);
+            break;
+        case QUEEN: SliderQuiet(QueenDirections{}, scratch, n, p, bit_mask[from], QUEEN); break;
+        case ROOK: SliderQuiet(RookDirections{}, scratch, n, p, bit_mask[from], ROOK); break;
+        case BISHOP: SliderQuiet(BishopDirections{}, scratch, n, p, bit_mask[from], BISHOP); break;
+        case KNIGHT: KnightQuiet(scratch, n, p, bit_mask[from]); break;
+        case PAWN: PawnSteps<C>(scratch, n, p, from); break;
+        default: break;
+    }
+    for (uint8_t i = 0; i < n; ++i) {
+        if (scratch.moves[i] == move) return true;
+    }
+    return false;
 }
 
 // Only ever asked about the king's squares on C's home rank, which the
@@ -89,5 +121,7 @@ uint8_t CastleSquareAttacked(const Position& p, uint8_t s) {
 
 template void GenerateQuiet<White>(MoveList&, const Position&);
 template void GenerateQuiet<Black>(MoveList&, const Position&);
+template bool GeneratesQuiet<White>(const Position&, Move);
+template bool GeneratesQuiet<Black>(const Position&, Move);
 template uint8_t CastleSquareAttacked<White>(const Position&, uint8_t);
 template uint8_t CastleSquareAttacked<Black>(const Position&, uint8_t);

@@ -10,6 +10,12 @@ void GenerateQuiet(MoveList& list, const Position& position);
 inline void GenerateQuietWhite(MoveList& list, const Position& position) { GenerateQuiet<White>(list, position); }
 inline void GenerateQuietBlack(MoveList& list, const Position& position) { GenerateQuiet<Black>(list, position); }
 
+// True when GenerateQuiet<C> would write this move word for the position:
+// the cheap way to learn whether a move from elsewhere (a killer, the
+// table's move) is among the quiet moves without generating them all.
+template <Colour C>
+bool GeneratesQuiet(const Position& position, Move move);
+
 // Non-zero when square s of C's home rank is attacked by the other colour.
 template <Colour C>
 uint8_t CastleSquareAttacked(const Position& position, uint8_t s);

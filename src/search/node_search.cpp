@@ -2,10 +2,10 @@
 
 #include "board/zobrist.h"
 #include "makemove/make_move.h"
-#include "movegen/all_moves.h"
 #include "movegen/check.h"
 #include "protocol/polling.h"
 #include "search/hash_table.h"
+#include "search/move_stages.h"
 #include "search/ordering.h"
 #include "search/pv.h"
 #include "search/search_side.h"
@@ -57,15 +57,6 @@ bool NullMoveCutoff(Position& position, const Window& window, uint8_t depth, uin
     return S::CutsOff(v, window);
 }
 
-// Captures sorted by key, the killers behind the best capture (or in front
-// when no capture wins material by its key), the table's move first.
-void OrderMoves(MoveList& list, uint64_t key, uint8_t ply) {
-    SortMoves(list);
-    const uint8_t p = list.capture_count > 0 && list.keys[0] >= 0 ? 1 : 0;
-    KillersToFront(list, p, ply);
-    if (const HashEntry* entry = HashMoveEntry(key)) HashMoveToFront(list, *entry);
-}
-
 }  // namespace
 
 template <Colour C>
@@ -91,21 +82,24 @@ int32_t Search(Position& position, int32_t alpha, int32_t beta, uint8_t depth, u
     }
 
     MoveList list;
-    GenerateAll<C>(list, position);
-    OrderMoves(list, position.hash_key, ply);
+    MoveStages stages;
+    StartMoves<C>(list, stages, position, ply);
     const int late_move_threshold = list.capture_count + 2;
 
     const uint64_t key = position.hash_key;
     UndoRecord undo;
     PvLine saved_pv;
+    const Bitboard needs_test = SquaresNeedingCheckTest<C>(position, in_check);
     int32_t best = S::worst;
     uint8_t best_index = 0, bound_index = 0;
     bool found_legal = false, bound_moved = false;
 
-    for (int i = 0; i < list.move_count; ++i) {
+    for (int i = 0; MoveReady<C>(list, stages, position, ply, i); ++i) {
         const uint8_t index = static_cast<uint8_t>(i);
+        const Move candidate = list.moves[i];
+        const bool test = (needs_test & bit_mask[MoveFrom(candidate)]) || MoveType(candidate) == MOVE_EN_PASSANT;
         MakeMove<C>(position, list, index, undo);
-        if (InCheck<C>(position)) {
+        if (test && InCheck<C>(position)) {
             UnmakeMove<C>(position, list, index, undo);
             continue;
         }

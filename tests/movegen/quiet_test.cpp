@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "movegen/move_listing.h"
+#include "support/sample_positions.h"
 
 namespace {
 
@@ -160,6 +162,33 @@ TEST(CastleSquareAttacked, NamesTheAttackerOfAHomeRankSquare) {
         const Position p = FenPosition(c.fen);
         const uint8_t s = static_cast<uint8_t>(SquareOf(c.square));
         EXPECT_EQ(p.colour_move ? CastleSquareAttackedWhite(p, s) : CastleSquareAttackedBlack(p, s), c.want);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+bool GeneratesQuietOfSideToMove(const Position& p, Move m) {
+    return p.colour_move == 1 ? GeneratesQuiet<White>(p, m) : GeneratesQuiet<Black>(p, m);
+}
+
+// Every move word of every sample position, asked of every sample
+// position, gets the answer the full generator gives.
+TEST(GeneratesQuiet, AgreesWithTheGeneratorOnEveryMoveWord) {
+    const std::vector<Position> positions = SamplePositions();
+    std::set<Move> pool;
+    for (const Position& p : positions) {
+        const MoveList list = AllMoves(p);
+        pool.insert(list.moves, list.moves + list.move_count);
+    }
+    for (size_t k = 0; k < positions.size(); ++k) {
+        const MoveList list = AllMoves(positions[k]);
+        const std::set<Move> quiet(list.moves + list.capture_count, list.moves + list.move_count);
+        for (Move m : pool) {
+            ASSERT_EQ(GeneratesQuietOfSideToMove(positions[k], m), quiet.count(m) == 1)
+                << "position " << k << ", move " << Describe(m, nullptr);
+        }
     }
 }
 
