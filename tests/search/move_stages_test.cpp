@@ -92,7 +92,9 @@ TEST_F(MoveStagesTest, GiveTheOrderOfTheWholeListWhateverTheTableAndKillersHold)
                     const Staged got = p.colour_move == 1 ? StagedOrder<White>(p, ply) : StagedOrder<Black>(p, ply);
                     SCOPED_TRACE("position " + std::to_string(k));
                     ASSERT_EQ(got.has_first, want.move_count > 0);
-                    if (got.has_first) ASSERT_EQ(got.first, want.moves[0]);
+                    if (got.has_first) {
+                        ASSERT_EQ(got.first, want.moves[0]);
+                    }
                     ASSERT_EQ(got.list.capture_count, want.capture_count);
                     ASSERT_EQ(got.list.move_count, want.move_count);
                     for (uint8_t i = 0; i < want.move_count; ++i) ASSERT_EQ(got.list.moves[i], want.moves[i]) << +i;
