@@ -39,7 +39,9 @@ Move EarlyFirstMove(const MoveList& list, const MoveStages& stages, const Positi
 template <Colour C>
 void StartMoves(MoveList& list, MoveStages& stages, const Position& position, uint8_t ply) {
     GenerateCaptures<C>(list, position);
-    SortMoves(list);
+    // The first pass of the capture sort puts the best capture in front,
+    // which is all the first move needs; the other passes wait for the rest.
+    if (list.capture_count > 1) SortPass(list, 0);
     stages.killer_slot = list.capture_count > 0 && list.keys[0] >= 0 ? 1 : 0;
     const HashEntry* entry = HashMoveEntry(position.hash_key);
     stages.hash_move = entry != nullptr ? entry->move : 0;
@@ -60,6 +62,8 @@ void StartMoves(MoveList& list, MoveStages& stages, const Position& position, ui
 
 template <Colour C>
 void CompleteMoves(MoveList& list, MoveStages& stages, const Position& position, uint8_t ply) {
+    // The later passes touch only the entries behind index 0.
+    for (int i = 1; i + 1 < list.capture_count; ++i) SortPass(list, i);
     if (stages.quiet_pending && list.capture_count > 0) {
         list.moves[0] = stages.displaced_move;
         list.keys[0] = stages.displaced_key;
