@@ -8,7 +8,6 @@
 template <Colour C>
 uint8_t InCheck(const Position& p) {
     constexpr Colour Them = Opponent<C>;
-    using Rules = PawnRules<C>;
     const Bitboard king_set = Pieces<C>(p)[KING];
     if (!king_set) return 0;  // no king, nothing to attack
     const uint8_t k = LowestSquare(king_set);
@@ -17,11 +16,7 @@ uint8_t InCheck(const Position& p) {
     if (const uint8_t code = FirstSliderOn<Them>(BishopDirections{}, p, k, BISHOP, QUEEN)) return code;
     if (knight_attacks[k] & theirs[KNIGHT]) return KNIGHT;
     if (king_attacks[k] & theirs[KING]) return KING;
-    if (RankOf(k) != Rules::last_rank) {
-        for (const DiagonalStep& step : Rules::enemy_pawn_steps) {
-            if (FileOf(k) != step.excluded_file && Names<Them>(p)[k + step.offset] == PAWN) return PAWN;
-        }
-    }
+    if (enemy_pawn_squares<C>[k] & theirs[PAWN]) return PAWN;
     return 0;
 }
 

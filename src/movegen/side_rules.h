@@ -61,6 +61,23 @@ struct PawnRules<Black> {
     static constexpr bool double_step_first = true;
 };
 
+// The squares from which an enemy pawn attacks C's king on k: one rank
+// ahead of the king, diagonally, none beyond the last rank or round the
+// board's edge.
+template <Colour C>
+constexpr SquareTable EnemyPawnSquares() {
+    SquareTable t{};
+    for (int k = 0; k < 64; ++k) {
+        if (RankOf(static_cast<uint8_t>(k)) == PawnRules<C>::last_rank) continue;
+        for (const DiagonalStep& step : PawnRules<C>::enemy_pawn_steps) {
+            if (FileOf(static_cast<uint8_t>(k)) != step.excluded_file) t[k] |= Bitboard{1} << (k + step.offset);
+        }
+    }
+    return t;
+}
+template <Colour C>
+inline constexpr SquareTable enemy_pawn_squares = EnemyPawnSquares<C>();
+
 // One castling move: the right that allows it, the squares that must be
 // empty, the squares that must not be attacked (tested in this order) and
 // the king's target.
