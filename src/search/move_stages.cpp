@@ -21,7 +21,8 @@ bool InFullList(const MoveList& list, const Position& position, Move move) {
     return move != 0 && (AmongCaptures(list, move) || GeneratesQuiet<C>(position, move));
 }
 
-// The first move of the full order, read from the sorted captures: the
+// The first move of the full order, read from the captures once the best
+// one stands in front: the
 // table's move when the list holds it; else the best capture when it wins
 // material by its key (the killers go behind it); else the first killer
 // when the list holds it; else the best capture. 0 when only the quiet

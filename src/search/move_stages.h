@@ -3,10 +3,11 @@
 // when no capture wins material by its key), then the quiet moves.
 //
 // Most nodes end with their first move, so the list is filled in two
-// stages: first the sorted captures, with the first move of the order
-// standing at index 0 whenever it can be told without the quiet moves; the
-// quiet moves follow only once that move has failed to end the node. Entry
-// i is always the same as if the whole list had been ordered at once.
+// stages: first the captures, with the first move of the order standing at
+// index 0 whenever it can be told without the quiet moves; the rest of the
+// capture sort and the quiet moves follow only once that move has failed
+// to end the node. Entry i is always the same as if the whole list had
+// been ordered at once.
 #pragma once
 
 #include "board/colour.h"
@@ -19,12 +20,13 @@ struct MoveStages {
     int32_t displaced_key;
 };
 
-// Generates and sorts the captures and puts the first move in place, or
-// the whole ordered list when the first move needs the quiet moves.
+// Generates the captures and puts the first move in place, or orders the
+// whole list when the first move needs the quiet moves.
 template <Colour C>
 void StartMoves(MoveList& list, MoveStages& stages, const Position& position, uint8_t ply);
 
-// Adds the quiet moves and puts every move in its final place.
+// Finishes the capture sort, adds the quiet moves and puts every move in
+// its final place.
 template <Colour C>
 void CompleteMoves(MoveList& list, MoveStages& stages, const Position& position, uint8_t ply);
 
