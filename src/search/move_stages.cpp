@@ -54,10 +54,7 @@ void StartMoves(MoveList& list, MoveStages& stages, const Position& position, ui
         return;
     }
     stages.quiet_pending = true;
-    if (list.capture_count > 0) {
-        stages.displaced_move = list.moves[0];
-        stages.displaced_key = list.keys[0];
-    }
+    if (list.capture_count > 0) stages.displaced_move = list.moves[0];
     list.moves[0] = first;
 }
 
@@ -65,10 +62,7 @@ template <Colour C>
 void CompleteMoves(MoveList& list, MoveStages& stages, const Position& position, uint8_t ply) {
     // The later passes touch only the entries behind index 0.
     for (int i = 1; i + 1 < list.capture_count; ++i) SortPass(list, i);
-    if (stages.quiet_pending && list.capture_count > 0) {
-        list.moves[0] = stages.displaced_move;
-        list.keys[0] = stages.displaced_key;
-    }
+    if (stages.quiet_pending && list.capture_count > 0) list.moves[0] = stages.displaced_move;
     stages.quiet_pending = false;
     list.move_count = list.capture_count;
     GenerateQuiet<C>(list, position);
