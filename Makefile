@@ -37,7 +37,7 @@ fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVANE_FUZZ=ON -DMORVANE_TESTS=OFF
 	cmake --build build-fuzz --target morvane_fuzz -j $(JOBS)
 	mkdir -p build-fuzz/corpus
-	./build-fuzz/morvane_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=4096 -rss_limit_mb=4096 build-fuzz/corpus tools/fuzz/corpus
+	./build-fuzz/morvane_fuzz -artifact_prefix=build-fuzz/ -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=4096 -rss_limit_mb=4096 build-fuzz/corpus tools/fuzz/corpus
 
 # The engine as a 32-bit Windows console program, cross-built with MinGW-w64
 # (build-windows/morvane.exe, no DLLs needed); `make test-windows` checks it
