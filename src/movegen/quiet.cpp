@@ -1,5 +1,7 @@
 #include "movegen/quiet.h"
 
+#include <algorithm>
+
 #include "movegen/geometry.h"
 #include "movegen/side_rules.h"
 
@@ -94,10 +96,7 @@ bool GeneratesQuiet(const Position& p, Move move) {
         case PAWN: PawnSteps<C>(scratch, n, p, from); break;
         default: break;
     }
-    for (uint8_t i = 0; i < n; ++i) {
-        if (scratch.moves[i] == move) return true;
-    }
-    return false;
+    return std::find(scratch.moves, scratch.moves + n, move) != scratch.moves + n;
 }
 
 // Only ever asked about the king's squares on C's home rank, which the

@@ -1,5 +1,7 @@
 #include "search/move_stages.h"
 
+#include <algorithm>
+
 #include "movegen/captures.h"
 #include "movegen/quiet.h"
 #include "search/hash_table.h"
@@ -7,11 +9,13 @@
 
 namespace {
 
+// Where the first killer goes: behind the best capture when it wins
+// material by its key, else in front. Read once the best capture stands at
+// index 0; its key stays there through both stages.
+uint8_t KillerSlot(const MoveList& list) { return list.capture_count > 0 && list.keys[0] >= 0 ? 1 : 0; }
+
 bool AmongCaptures(const MoveList& list, Move move) {
-    for (uint8_t i = 0; i < list.capture_count; ++i) {
-        if (list.moves[i] == move) return true;
-    }
-    return false;
+    return std::find(list.moves, list.moves + list.capture_count, move) != list.moves + list.capture_count;
 }
 
 // Whether the whole list would hold the move: a capture already in the
@@ -22,15 +26,14 @@ bool InFullList(const MoveList& list, const Position& position, Move move) {
 }
 
 // The first move of the full order, read from the captures once the best
-// one stands in front: the
-// table's move when the list holds it; else the best capture when it wins
-// material by its key (the killers go behind it); else the first killer
-// when the list holds it; else the best capture. 0 when only the quiet
+// one stands in front: the table's move when the list holds it; else the
+// best capture when it wins material by its key (the killers go behind
+// it); else the first killer when the list holds it; else the best capture. 0 when only the quiet
 // moves can tell (no capture, no usable table move or killer).
 template <Colour C>
 Move EarlyFirstMove(const MoveList& list, const MoveStages& stages, const Position& position, uint8_t ply) {
     if (InFullList<C>(list, position, stages.hash_move)) return stages.hash_move;
-    if (stages.killer_slot == 1) return list.moves[0];
+    if (KillerSlot(list) == 1) return list.moves[0];
     if (InFullList<C>(list, position, killer_first[ply])) return killer_first[ply];
     return list.capture_count > 0 ? list.moves[0] : 0;
 }
@@ -43,7 +46,6 @@ void StartMoves(MoveList& list, MoveStages& stages, const Position& position, ui
     // The first pass of the capture sort puts the best capture in front,
     // which is all the first move needs; the other passes wait for the rest.
     if (list.capture_count > 1) SortPass(list, 0);
-    stages.killer_slot = list.capture_count > 0 && list.keys[0] >= 0 ? 1 : 0;
     const HashEntry* entry = HashMoveEntry(position.hash_key);
     stages.hash_move = entry != nullptr ? entry->move : 0;
     stages.quiet_pending = false;
@@ -68,7 +70,7 @@ void CompleteMoves(MoveList& list, MoveStages& stages, const Position& position,
     GenerateQuiet<C>(list, position);
     // The killer slots of this ply are written only by this node's own
     // cutoff, so they still hold what they held when the node began.
-    KillersToFront(list, stages.killer_slot, ply);
+    KillersToFront(list, KillerSlot(list), ply);
     MoveToFront(list, stages.hash_move);
 }
 

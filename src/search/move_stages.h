@@ -14,7 +14,6 @@
 
 struct MoveStages {
     Move hash_move;          // the table's move as the node began (the table changes below it)
-    uint8_t killer_slot;     // where the first killer goes: 1 behind a winning capture, else 0
     bool quiet_pending;      // index 0 holds the early first move; the rest is still to come
     Move displaced_move;     // the capture whose place the early first move holds (its key stays)
 };

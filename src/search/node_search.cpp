@@ -96,8 +96,8 @@ int32_t Search(Position& position, int32_t alpha, int32_t beta, uint8_t depth, u
 
     for (int i = 0; MoveReady<C>(list, stages, position, ply, i); ++i) {
         const uint8_t index = static_cast<uint8_t>(i);
-        const Move candidate = list.moves[i];
-        const bool test = (needs_test & bit_mask[MoveFrom(candidate)]) || MoveType(candidate) == MOVE_EN_PASSANT;
+        const Move move = list.moves[i];
+        const bool test = NeedsCheckTest(needs_test, move);
         MakeMove<C>(position, list, index, undo);
         if (test && InCheck<C>(position)) {
             UnmakeMove<C>(position, list, index, undo);
@@ -105,7 +105,6 @@ int32_t Search(Position& position, int32_t alpha, int32_t beta, uint8_t depth, u
         }
         ++node_count;
         found_legal = true;
-        const Move move = list.moves[i];
         if (pv_node) current_line[ply] = move;
         UpdateHashKey(position, list, index, C, undo);
         HashPrefetch(position.hash_key);

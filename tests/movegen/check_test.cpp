@@ -66,7 +66,7 @@ void ExpectUntestedMovesLegal(const Position& p, int& exposing_moves) {
         Position child = p;
         UndoRecord undo;
         MakeMove<C>(child, list, i, undo);
-        const bool tested = (needs_test & bit_mask[MoveFrom(list.moves[i])]) || MoveType(list.moves[i]) == MOVE_EN_PASSANT;
+        const bool tested = NeedsCheckTest(needs_test, list.moves[i]);
         if (InCheck<C>(child)) {
             ++exposing_moves;
             EXPECT_TRUE(tested) << Describe(list.moves[i], nullptr);
